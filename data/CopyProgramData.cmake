@@ -1,0 +1,3 @@
+if(EXISTS ${SRC}/Sections.ini)
+  file(COPY ${SRC}/Sections.ini DESTINATION ${DST})
+endif()
