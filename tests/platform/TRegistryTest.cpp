@@ -1,13 +1,12 @@
 #include "platform/TRegistry.h"
 
+#include "support/ScopedProcessSettings.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -57,19 +56,16 @@ TEST_F(TRegistryTest, AFailedWriteLeavesTheOldFile)
 {
     const QByteArray old = "[Software\\Vespira\\Editor]\nSkinName=Old\n";
     folder.write(QStringLiteral("config/vespira/registry.ini"), old);
-    // A file size limit makes every write of the new text fail, as a full disk would.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = TRegistry::WriteStrings(editorKey, {{QStringLiteral("SkinName"), QStringLiteral("New")}});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        FileSizeLimit fullDisk;
+        written = TRegistry::WriteStrings(editorKey, {{QStringLiteral("SkinName"), QStringLiteral("New")}});
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(folder.read(QStringLiteral("config/vespira/registry.ini")), old);
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("config/vespira"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("registry.ini")});
 }
 
 TEST(TRegistryFile, LivesInTheUsersConfigFolder)
