@@ -186,7 +186,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() { Destroying = true; }
+TMainForm::~TMainForm()
+{
+    Destroying = true;
+    // The child widgets outlive this part of the window and may still signal
+    // while they are torn down.
+    disconnect(ListBoxSections, nullptr, this, nullptr);
+    disconnect(PageControlMain, nullptr, this, nullptr);
+}
 
 void TMainForm::CreateMenus()
 {
