@@ -17,17 +17,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 // A count beyond this is damage, not a list; reading it would only exhaust memory.
 constexpr int kMaxStringListLines = 1 << 16;
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlankOrControl(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlankOrControl(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A line break inside a written name or value would split it into lines of its
 // own (and could forge sections), so it becomes a blank.
 std::string OneLine(std::string_view text)
@@ -117,11 +106,11 @@ void TMemIniFile::SetText(std::string_view text)
     Clear();
     Section* current = nullptr;
     ForEachLine(text, [&](std::string_view raw) {
-        const std::string_view line = Trim(raw);
+        const std::string_view line = TrimText(raw);
         if (line.empty())
             return;
         if (line.front() != ';' && IsSectionHeader(line)) {
-            current = &SectionForWrite(Trim(line.substr(1, line.size() - 2)));
+            current = &SectionForWrite(TrimText(line.substr(1, line.size() - 2)));
             return;
         }
         if (!current) {
@@ -133,7 +122,7 @@ void TMemIniFile::SetText(std::string_view text)
             current->lines.push_back({std::string(line), {}, false});
             return;
         }
-        current->lines.push_back({std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))), true});
+        current->lines.push_back({std::string(TrimText(line.substr(0, equals))), std::string(TrimText(line.substr(equals + 1))), true});
         current->keyIndex.emplace(UpperCaseAscii(current->lines.back().key), current->lines.size() - 1);
     });
 }
