@@ -50,6 +50,9 @@ bool IsSectionHeader(std::string_view line)
 
 bool ReadWholeFile(const std::string& fileName, std::string& text)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error))
+        return false;
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return false;

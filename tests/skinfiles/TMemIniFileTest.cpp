@@ -235,3 +235,16 @@ TEST(TMemIniFile, StoredCountDecidesBetweenDefaultsAndStoredLines)
         EXPECT_EQ(FromText(c.text).ReadStringList("E", "L", def), c.expected) << c.text;
     EXPECT_EQ(FromText("[E]\nLCount=2147483647\n").ReadStringList("E", "L").size(), 65536u);
 }
+
+TEST(TMemIniFile, LoadFromFileReplacesTheDocumentOnlyWhenTheFileReads)
+{
+    TestFolder folder;
+    TMemIniFile ini = FromText("[KEEP]\nA=1\n");
+    EXPECT_FALSE(ini.LoadFromFile(Path(folder.file("missing.ini"))));
+    EXPECT_FALSE(ini.LoadFromFile(Path(folder.makeDir("dir.ini"))));
+    EXPECT_TRUE(ini.SectionExists("KEEP"));
+    const std::string path = Path(folder.write("other.ini", "[OTHER]\r\nB=2\r\n"));
+    ASSERT_TRUE(ini.LoadFromFile(path));
+    EXPECT_EQ(ini.ReadSections(), std::vector<std::string>{"OTHER"});
+    EXPECT_EQ(ini.FileName(), path);
+}
