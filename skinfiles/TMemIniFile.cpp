@@ -28,18 +28,20 @@ std::string OneLine(std::string_view text)
     return result;
 }
 
+// Lines end at CR LF, LF or a lone CR.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit)
 {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            visit(text.substr(start));
-            return;
-        }
-        visit(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    const char* const end = text.data() + text.size();
+    const char* start = text.data();
+    while (start < end) {
+        const char* stop = start;
+        while (stop < end && *stop != '\r' && *stop != '\n')
+            ++stop;
+        visit(std::string_view(start, static_cast<std::size_t>(stop - start)));
+        if (stop < end && *stop == '\r' && stop + 1 < end && stop[1] == '\n')
+            ++stop;
+        start = stop + 1;
     }
 }
 
@@ -56,15 +58,22 @@ bool ReadWholeFile(const std::string& fileName, std::string& text)
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0)
+        return false;
+    text.resize(static_cast<std::size_t>(size));
+    in.read(text.data(), size);
+    return in.gcount() == size;
 }
 
 std::string TemporaryNameBeside(const std::filesystem::path& target)
 {
     std::random_device random;
-    return (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp"))
-        .string();
+    std::string name = ".";
+    name += target.filename().string() + "." + std::to_string(random()) + ".tmp";
+    return (target.parent_path() / name).string();
 }
 
 bool WriteAndSync(const std::string& fileName, const std::string& text)
@@ -88,12 +97,32 @@ void KeepPermissionsOf(const std::string& original, const std::string& replaceme
 
 } // namespace
 
+namespace {
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+} // namespace
+
+std::size_t TMemIniFile::NoCaseHash::operator()(std::string_view name) const
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name)
+        hash = (hash ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool TMemIniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const
+{
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+}
+
 void TMemIniFile::Section::Reindex()
 {
     keyIndex.clear();
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].hasValue)
-            keyIndex.emplace(UpperCaseAscii(lines[i].key), i);
+            keyIndex.emplace(lines[i].key, i);
 }
 
 TMemIniFile::TMemIniFile(std::string fileName)
@@ -126,7 +155,7 @@ void TMemIniFile::SetText(std::string_view text)
             return;
         }
         current->lines.push_back({std::string(TrimText(line.substr(0, equals))), std::string(TrimText(line.substr(equals + 1))), true});
-        current->keyIndex.emplace(UpperCaseAscii(current->lines.back().key), current->lines.size() - 1);
+        current->keyIndex.emplace(current->lines.back().key, current->lines.size() - 1);
     });
 }
 
@@ -181,7 +210,7 @@ bool TMemIniFile::SaveToFile(const std::string& fileName) const
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view section) const
 {
-    const auto found = sectionIndex_.find(UpperCaseAscii(section));
+    const auto found = sectionIndex_.find(section);
     return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -195,7 +224,7 @@ TMemIniFile::Section& TMemIniFile::SectionForWrite(std::string_view section)
     std::string name = OneLine(section);
     if (Section* existing = FindSection(name))
         return *existing;
-    sectionIndex_.emplace(UpperCaseAscii(name), sections_.size());
+    sectionIndex_.emplace(name, sections_.size());
     sections_.push_back({std::move(name), {}, {}});
     return sections_.back();
 }
@@ -205,7 +234,7 @@ const std::string* TMemIniFile::FindValue(std::string_view section, std::string_
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
-    const auto line = found->keyIndex.find(UpperCaseAscii(key));
+    const auto line = found->keyIndex.find(key);
     return line == found->keyIndex.end() ? nullptr : &found->lines[line->second].value;
 }
 
@@ -213,7 +242,7 @@ void TMemIniFile::ReindexSections()
 {
     sectionIndex_.clear();
     for (std::size_t i = 0; i < sections_.size(); ++i)
-        sectionIndex_.emplace(UpperCaseAscii(sections_[i].name), i);
+        sectionIndex_.emplace(sections_[i].name, i);
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const
@@ -246,14 +275,13 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key, st
 {
     Section& target = SectionForWrite(section);
     std::string name = OneLine(key);
-    std::string upperName = UpperCaseAscii(name);
-    const auto line = target.keyIndex.find(upperName);
+    const auto line = target.keyIndex.find(name);
     if (line != target.keyIndex.end()) {
         target.lines[line->second].value = OneLine(value);
         return;
     }
+    target.keyIndex.emplace(name, target.lines.size());
     target.lines.push_back({std::move(name), OneLine(value), true});
-    target.keyIndex.emplace(std::move(upperName), target.lines.size() - 1);
 }
 
 void TMemIniFile::WriteInteger(std::string_view section, std::string_view key, int value)
@@ -309,7 +337,7 @@ std::vector<std::pair<std::string, std::string>> TMemIniFile::ReadSectionValues(
 
 void TMemIniFile::EraseSection(std::string_view section)
 {
-    const auto found = sectionIndex_.find(UpperCaseAscii(section));
+    const auto found = sectionIndex_.find(section);
     if (found == sectionIndex_.end())
         return;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
@@ -321,8 +349,7 @@ void TMemIniFile::DeleteKey(std::string_view section, std::string_view key)
     Section* found = FindSection(section);
     if (!found)
         return;
-    const std::string upperKey = UpperCaseAscii(key);
-    std::erase_if(found->lines, [&](const Line& line) { return line.hasValue && UpperCaseAscii(line.key) == upperKey; });
+    std::erase_if(found->lines, [&](const Line& line) { return line.hasValue && NoCaseEqual()(line.key, key); });
     found->Reindex();
 }
 

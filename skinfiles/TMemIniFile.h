@@ -67,6 +67,20 @@ public:
     void WriteStringList(std::string_view section, std::string_view name, const std::vector<std::string>& lines);
 
 private:
+    // Section and key names are hashed and compared without regard to ASCII
+    // case, straight from the caller's text (no upper-cased copies).
+    struct NoCaseHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NoCaseEqual
+    {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
+
     // A line of a section: a key with its value, or a comment or other line
     // that carries no value but is written back where it stood.
     struct Line
@@ -79,7 +93,7 @@ private:
     {
         std::string name;
         std::vector<Line> lines;
-        std::unordered_map<std::string, std::size_t> keyIndex; // upper-cased key -> first line
+        NameIndex keyIndex; // key -> first line
         void Reindex();
     };
 
@@ -92,5 +106,5 @@ private:
     std::string fileName_;
     std::vector<std::string> preamble_; // inert lines before the first section
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_; // upper-cased name -> position
+    NameIndex sectionIndex_; // name -> position
 };

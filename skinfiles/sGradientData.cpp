@@ -14,7 +14,7 @@ int ReadGradientNumber(std::string_view text, std::string_view word)
 {
     int number = 0;
     if (!TryStrToDecimal(TrimText(word), number))
-        throw EConvertError("'" + std::string(word) + "' is not a valid integer value", std::string(text));
+        throw EConvertError(Quoted(word) + " is not a valid integer value", std::string(text));
     return number;
 }
 

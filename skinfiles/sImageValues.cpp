@@ -41,9 +41,8 @@ int ReadFixedField(std::string_view value, std::size_t offset, int width)
 {
     const std::string_view field = offset < value.size() ? value.substr(offset, width) : std::string_view();
     if (field.size() != static_cast<std::size_t>(width) || !std::all_of(field.begin(), field.end(), IsDigit))
-        throw EConvertError("'" + std::string(value) + "': \"" + std::string(field) + "\" at position "
-                                + std::to_string(offset + 1) + " is not a " + std::to_string(width)
-                                + "-digit number",
+        throw EConvertError(Quoted(value) + ": " + Quoted(field) + " at position " + std::to_string(offset + 1)
+                                + " is not a " + std::to_string(width) + "-digit number",
                             std::string(value));
     int number = 0;
     for (char c : field)
@@ -116,7 +115,7 @@ int ReadFileValueNumber(std::string_view value, const std::vector<std::string_vi
 {
     int number = 0;
     if (index >= words.size() || !TryStrToSkinInt(words[index], number))
-        throw EConvertError("'" + std::string(value) + "': word " + std::to_string(index + 1)
+        throw EConvertError(Quoted(value) + ": word " + std::to_string(index + 1)
                                 + " is not a valid integer value",
                             std::string(value));
     return number;
@@ -206,8 +205,9 @@ std::string FormatFileValue(const TsFileImageValue& image)
 {
     if (image.FileName.empty() || Contains(image.FileName, "!"))
         return {};
-    std::string text = "!" + UpperCaseAscii(image.FileName) + "!" + std::to_string(image.ImageCount) + "!"
-                       + std::to_string(image.MaskType) + "!" + std::to_string(image.Kind);
+    std::string text = "!";
+    text += UpperCaseAscii(image.FileName) + "!" + std::to_string(image.ImageCount) + "!"
+            + std::to_string(image.MaskType) + "!" + std::to_string(image.Kind);
     if (image.HasBands)
         for (int band : {image.WL, image.WT, image.WR, image.WB})
             text.append("!").append(FourDigits(band));

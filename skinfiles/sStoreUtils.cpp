@@ -84,6 +84,13 @@ std::string SkinFloatToStr(double value)
     return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    return quoted.append(1, '\'').append(text).append(1, '\'');
+}
+
 std::string UpperCaseAscii(std::string_view text)
 {
     std::string result(text);
@@ -175,6 +182,6 @@ int ReadStrictInteger(const TMemIniFile& ini, std::string_view section, std::str
     const std::string text = ini.ReadString(section, key, "");
     int value = 0;
     if (!TryStrToSkinInt(text, value))
-        throw EConvertError("'" + text + "' is not a valid integer value", text);
+        throw EConvertError(Quoted(text) + " is not a valid integer value", text);
     return value;
 }

@@ -31,6 +31,9 @@ bool TryStrToDecimal(std::string_view text, int& value);
 bool TryStrToSkinFloat(std::string_view text, double& value);
 std::string SkinFloatToStr(double value);
 
+// The text in single quotes, for messages.
+std::string Quoted(std::string_view text);
+
 // Upper case of ASCII letters only; other bytes are kept as they are.
 std::string UpperCaseAscii(std::string_view text);
 // Without leading and trailing blanks and control characters.
