@@ -9,7 +9,8 @@
 // Percent, Mode, Reserved), the whole list on one line without a trailing ";".
 
 // Empties steps, then makes (number of words) div 5 steps; words are the
-// maximal runs of characters other than ";" with blanks around them ignored.
+// maximal runs of characters other than ";", blanks and control characters
+// around a word ignored.
 // Each step reads its first four words as decimal integers (else
 // EConvertError, sStoreUtils.h); Percent is kept within 0..100; the fifth word
 // and any incomplete trailing step are not read. Blank text (the " " a writer
