@@ -87,6 +87,16 @@ TEST(TovFastSum24, BlendRegionRoundsWithTheWeightFormula)
     }
 }
 
+TEST(TovFastSum24, TheOneProductBlendEqualsTheWrittenFormula)
+{
+    for (const unsigned weight : {0u, 1u, 2u, 101u, 127u, 128u, 254u, 255u})
+        for (unsigned d = 0; d < 256; ++d)
+            for (unsigned s = 0; s < 256; ++s)
+                ASSERT_EQ(BlendByWeight(std::uint8_t(d), std::uint8_t(s), std::uint8_t(weight)),
+                          (d * weight + s * (255 - weight) + 127) / 256)
+                    << d << " " << s << " " << weight;
+}
+
 TEST(TovFastSum24, BindPairTakesTheCommonSizeAndRefusesSmallBitmaps)
 {
     TBitmap wide(5, 2);
