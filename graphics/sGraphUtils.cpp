@@ -166,27 +166,24 @@ void TintRect(TBitmap& bitmap, const TRect& rect, int percent, TColor color)
     ForEachPixel(bitmap, area, [&](std::uint8_t* p) { tint.Apply(p); });
 }
 
+// When value is negative, moves it to 0 and the other side by as much.
+static void MoveToZero(int& value, int& other)
+{
+    if (value < 0) {
+        other -= value;
+        value = 0;
+    }
+}
+
 // Clips a copy of sourceRect to `at`: negative coordinates on one side move the
 // other side, then the rectangle is limited to the source and to what fits in
 // the destination. False when nothing is left.
 static bool ClipCopy(TPoint& at, TRect& from, const TBitmap& source, const TBitmap& destination)
 {
-    if (at.X < 0) {
-        from.Left -= at.X;
-        at.X = 0;
-    }
-    if (at.Y < 0) {
-        from.Top -= at.Y;
-        at.Y = 0;
-    }
-    if (from.Left < 0) {
-        at.X -= from.Left;
-        from.Left = 0;
-    }
-    if (from.Top < 0) {
-        at.Y -= from.Top;
-        from.Top = 0;
-    }
+    MoveToZero(at.X, from.Left);
+    MoveToZero(at.Y, from.Top);
+    MoveToZero(from.Left, at.X);
+    MoveToZero(from.Top, at.Y);
     from.Right = std::min({from.Right, source.Width(), from.Left + destination.Width() - at.X});
     from.Bottom = std::min({from.Bottom, source.Height(), from.Top + destination.Height() - at.Y});
     return from.Width() > 0 && from.Height() > 0;
