@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 // The colour of a run between two boundaries: starts at Color1 and moves
 // towards Color2 by increments computed in double precision, while the running
@@ -98,39 +99,108 @@ struct ShadeVertex
     TColor Color;
 };
 
-// Twice the signed area of the triangle (a, b, p).
-static std::int64_t EdgeFunction(const ShadeVertex& a, const ShadeVertex& b, std::int64_t x, std::int64_t y)
+static std::int64_t FloorDiv(std::int64_t a, std::int64_t b) // b > 0
 {
-    return (b.X - a.X) * (y - a.Y) - (b.Y - a.Y) * (x - a.X);
+    const std::int64_t q = a / b;
+    return q * b > a ? q - 1 : q;
 }
 
-// Colours the pixel centre (x, y) from the triangle (a, b, c) when it lies
-// inside or on an edge: barycentric interpolation, rounded exactly in integers.
-static bool ShadeFromTriangle(const ShadeVertex& a, const ShadeVertex& b, const ShadeVertex& c, std::int64_t x,
-                              std::int64_t y, std::uint8_t* pixel)
+// Twice the signed area of the triangle (u, v, p) (a barycentric weight of the
+// third vertex), and how much it grows per pixel to the right.
+struct EdgeWeight
 {
-    std::int64_t area = EdgeFunction(a, b, c.X, c.Y);
-    if (area == 0)
-        return false;
-    std::int64_t wa = EdgeFunction(b, c, x, y);
-    std::int64_t wb = EdgeFunction(c, a, x, y);
-    std::int64_t wc = EdgeFunction(a, b, x, y);
-    if (area < 0) {
-        area = -area;
-        wa = -wa;
-        wb = -wb;
-        wc = -wc;
+    EdgeWeight(const ShadeVertex& u, const ShadeVertex& v, std::int64_t px, std::int64_t py)
+        : Value((v.X - u.X) * (py - u.Y) - (v.Y - u.Y) * (px - u.X)), Step(-2 * (v.Y - u.Y))
+    {
     }
-    if (wa < 0 || wb < 0 || wc < 0)
-        return false;
-    auto channel = [&](std::uint8_t (*get)(TColor)) {
-        const std::int64_t sum = wa * get(a.Color) + wb * get(b.Color) + wc * get(c.Color);
-        return std::uint8_t((2 * sum + area) / (2 * area));
-    };
-    pixel[0] = channel(GetBValue);
-    pixel[1] = channel(GetGValue);
-    pixel[2] = channel(GetRValue);
-    return true;
+    std::int64_t Value;
+    std::int64_t Step;
+};
+
+// A value (2 * sum + area) div (2 * area) kept as quotient and remainder while
+// sum grows by a fixed amount per pixel: exact rounding without a division per pixel.
+class RoundedRatio
+{
+public:
+    RoundedRatio(std::int64_t sum, std::int64_t sumStep, std::int64_t area)
+        : divisor_(2 * area)
+        , quotient_(FloorDiv(2 * sum + area, divisor_))
+        , remainder_(2 * sum + area - quotient_ * divisor_)
+        , quotientStep_(FloorDiv(2 * sumStep, divisor_))
+        , remainderStep_(2 * sumStep - quotientStep_ * divisor_)
+    {
+    }
+    std::uint8_t Value() const { return std::uint8_t(quotient_); }
+    void Advance()
+    {
+        quotient_ += quotientStep_;
+        remainder_ += remainderStep_;
+        if (remainder_ >= divisor_) {
+            remainder_ -= divisor_;
+            ++quotient_;
+        }
+    }
+
+private:
+    std::int64_t divisor_;
+    std::int64_t quotient_;
+    std::int64_t remainder_;
+    std::int64_t quotientStep_;
+    std::int64_t remainderStep_;
+};
+
+// Narrows [first, last] to the pixels where the weight is not negative.
+static void KeepNonNegative(const EdgeWeight& w, int left, int& first, int& last)
+{
+    if (w.Step == 0) {
+        if (w.Value < 0)
+            last = first - 1;
+    } else if (w.Step > 0) {
+        if (w.Value < 0)
+            first = int(std::max<std::int64_t>(first, left + FloorDiv(-w.Value + w.Step - 1, w.Step)));
+    } else {
+        last = int(std::min<std::int64_t>(last, left + (w.Value < 0 ? -1 : FloorDiv(w.Value, -w.Step))));
+    }
+}
+
+// Gouraud shading of one triangle: every pixel whose centre lies inside or on
+// an edge gets the barycentric mix of the vertex colours, rounded exactly.
+// Pixels on an edge shared with another triangle get the same value from both.
+static void ShadeTriangle(TBitmap& target, const TRect& area, ShadeVertex a, ShadeVertex b, ShadeVertex c)
+{
+    std::int64_t twiceArea = EdgeWeight(a, b, c.X, c.Y).Value;
+    if (twiceArea == 0)
+        return;
+    if (twiceArea < 0) {
+        std::swap(b, c);
+        twiceArea = -twiceArea;
+    }
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const std::int64_t px = 2 * std::int64_t(area.Left) + 1, py = 2 * std::int64_t(y) + 1;
+        const EdgeWeight wa(b, c, px, py), wb(c, a, px, py), wc(a, b, px, py);
+        int first = area.Left, last = area.Right - 1;
+        for (const EdgeWeight* w : {&wa, &wb, &wc})
+            KeepNonNegative(*w, area.Left, first, last);
+        if (first > last)
+            continue;
+        const std::int64_t skip = first - area.Left;
+        auto channel = [&](std::uint8_t (*get)(TColor)) {
+            const std::int64_t sum = (wa.Value + skip * wa.Step) * get(a.Color) + (wb.Value + skip * wb.Step) * get(b.Color)
+                + (wc.Value + skip * wc.Step) * get(c.Color);
+            const std::int64_t sumStep = wa.Step * get(a.Color) + wb.Step * get(b.Color) + wc.Step * get(c.Color);
+            return RoundedRatio(sum, sumStep, twiceArea);
+        };
+        RoundedRatio blue = channel(GetBValue), green = channel(GetGValue), red = channel(GetRValue);
+        std::uint8_t* p = target.ScanLine(y) + first * 3;
+        for (int x = first; x <= last; ++x, p += 3) {
+            p[0] = blue.Value();
+            p[1] = green.Value();
+            p[2] = red.Value();
+            blue.Advance();
+            green.Advance();
+            red.Advance();
+        }
+    }
 }
 
 // Five vertices, corners and centre, coloured by the steps' Color1 (a missing
@@ -150,14 +220,8 @@ static void PaintDiagonal(TBitmap& target, const TRect& area, const TsGradArray&
         {2 * std::int64_t(area.Left), 2 * std::int64_t(area.Bottom), colors[4]},
     };
     static constexpr int triangles[4][3] = {{0, 1, 2}, {1, 2, 3}, {0, 1, 4}, {4, 1, 3}};
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        std::uint8_t* p = target.ScanLine(y) + area.Left * 3;
-        for (int x = area.Left; x < area.Right; ++x, p += 3) {
-            for (const auto& t : triangles)
-                if (ShadeFromTriangle(v[t[0]], v[t[1]], v[t[2]], 2 * std::int64_t(x) + 1, 2 * std::int64_t(y) + 1, p))
-                    break;
-        }
-    }
+    for (const auto& t : triangles)
+        ShadeTriangle(target, area, v[t[0]], v[t[1]], v[t[2]]);
 }
 
 void PaintGradient(TBitmap& target, const TRect& rect, const TsGradArray& steps)
