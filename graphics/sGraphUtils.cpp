@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 TColor TransparentColor = clFuchsia;
 
@@ -104,6 +103,7 @@ struct ChannelTables
     std::array<std::array<std::uint8_t, 256>, 3> table;
 };
 
+// Fills the first row pixel by pixel and copies it to the others.
 static void FillClippedRGB(TBitmap& target, const TRect& rect, TColor rgb)
 {
     const TRect area = ClipToBitmap(rect, target);
@@ -111,11 +111,12 @@ static void FillClippedRGB(TBitmap& target, const TRect& rect, TColor rgb)
         return;
     const int bpp = target.BytesPerPixel();
     const std::uint8_t pixel[4] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb), 0};
-    std::vector<std::uint8_t> row(std::size_t(area.Width()) * bpp);
-    for (std::size_t i = 0; i < row.size(); i += bpp)
-        std::memcpy(&row[i], pixel, bpp);
-    for (int y = area.Top; y < area.Bottom; ++y)
-        std::memcpy(target.ScanLine(y) + area.Left * bpp, row.data(), row.size());
+    std::uint8_t* first = target.ScanLine(area.Top) + area.Left * bpp;
+    const std::size_t rowBytes = std::size_t(area.Width()) * bpp;
+    for (std::size_t i = 0; i < rowBytes; i += bpp)
+        std::memcpy(first + i, pixel, bpp);
+    for (int y = area.Top + 1; y < area.Bottom; ++y)
+        std::memcpy(target.ScanLine(y) + area.Left * bpp, first, rowBytes);
 }
 
 void FillRectColor(TBitmap& target, const TRect& rect, TColor color)
