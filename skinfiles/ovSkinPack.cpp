@@ -302,7 +302,14 @@ private:
 class FolderTarget : public EntryTarget
 {
 public:
-    explicit FolderTarget(std::string folder) : folder_(std::move(folder)) {}
+    explicit FolderTarget(std::string folder) : folder_(std::move(folder))
+    {
+        std::vector<TFolderEntry> entries;
+        ListFolder(folder_, entries);
+        for (TFolderEntry& entry : entries)
+            if (!entry.IsFolder)
+                files_.push_back(std::move(entry.Name));
+    }
 
     std::string begin(const std::string& name, std::int32_t) override
     {
@@ -318,24 +325,27 @@ public:
     {
         if (!writer_->Commit())
             return writer_->Error();
-        removeOtherCaseTwins();
+        replaceCaseTwins();
         return {};
     }
 
 private:
     // The name stands for the same file as any of its case variants, so those
     // are replaced too rather than left beside the new file.
-    void removeOtherCaseTwins() const
+    void replaceCaseTwins()
     {
-        std::vector<TFolderEntry> entries;
-        ListFolder(folder_, entries);
         std::error_code error;
-        for (const TFolderEntry& entry : entries)
-            if (!entry.IsFolder && entry.Name != name_ && SameTextNoCase(entry.Name, name_))
-                fs::remove(folder_ + entry.Name, error);
+        std::erase_if(files_, [&](const std::string& file) {
+            const bool twin = file != name_ && SameTextNoCase(file, name_);
+            if (twin)
+                fs::remove(folder_ + file, error);
+            return twin || file == name_;
+        });
+        files_.push_back(name_);
     }
 
     std::string folder_;
+    std::vector<std::string> files_; // the files in the folder
     std::string name_;
     std::unique_ptr<TSafeFileWriter> writer_;
 };
