@@ -4,7 +4,6 @@
 #include "skinfiles/FolderListing.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,23 +31,27 @@ void appendInt32(std::vector<std::uint8_t>& out, std::int32_t value)
         out.push_back(std::uint8_t(std::uint32_t(value) >> (8 * i)));
 }
 
-std::string upperAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - ('a' - 'A'));
-    return text;
-}
-
 std::string extensionOf(const std::string& name)
 {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
+// A name that can only mean a file inside the target folder. Control
+// characters are refused too: no skin file name holds them, and messages
+// naming the entry must stay on one line.
 bool isPlainFileName(const std::string& name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    return !name.empty() && name != "." && name != ".." &&
+           std::none_of(name.begin(), name.end(),
+                        [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20; });
+}
+
+// The name as it may appear in a message: control characters become "?".
+std::string printableName(std::string name)
+{
+    std::replace_if(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    return name;
 }
 
 std::string errnoText() { return std::strerror(errno); }
@@ -83,7 +86,7 @@ std::string readWholeFile(const std::string& fileName, std::uint64_t maxSize, st
         return fileName + " is larger than " + std::to_string(maxSize / (1024 * 1024)) + " MiB";
     bytes.resize(std::size_t(size));
     if (size != 0 && std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        return "Cannot read " + fileName + ": " + errnoText();
+        return "Cannot read " + fileName + ": " + (std::ferror(file.get()) ? errnoText() : "it became shorter");
     return {};
 }
 
@@ -206,7 +209,7 @@ std::string ArchiveReader::readEntry(EntryTarget& target, int index)
     if (!read(name.data(), name.size()))
         return damaged(which + " is cut off");
     if (!isPlainFileName(name))
-        return damaged(which + " is named \"" + name + "\", which is not a plain file name");
+        return damaged(which + " is named \"" + printableName(name) + "\", which is not a plain file name");
     std::int32_t size = 0;
     if (!readInt32(size))
         return damaged(which + " is cut off");
@@ -277,7 +280,7 @@ public:
         } else {
             TovSkinItem& item = convertor_.ImageItems.emplace_back();
             item.Name = name;
-            item.IsBitmap = upperAscii(extensionOf(name)) == ".BMP";
+            item.IsBitmap = SameTextNoCase(extensionOf(name), ".BMP");
             current_ = &item.Data;
         }
         // Reserve no more than the input left could ever inflate to, so a
@@ -419,7 +422,7 @@ std::string PackFolder(const std::string& folder, const std::string& archive)
     std::vector<std::uint8_t> packed;
     for (const std::string& name : names) {
         if (!isPlainFileName(name))
-            return "Cannot pack " + base + name + ": the name holds a \"\\\"";
+            return "Cannot pack " + base + printableName(name) + ": the name holds a \"\\\" or a control character";
         if (std::string error = readWholeFile(base + name, MaxEntrySize, content); !error.empty())
             return error;
         uLongf packedSize = compressBound(uLong(content.size()));

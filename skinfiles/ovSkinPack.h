@@ -11,8 +11,8 @@
 // Adler-32 check of the one before.
 //
 // Every operation returns "" on success, else one line for the user saying
-// what went wrong. Entry names must be plain file names (no "/", "\" or NUL,
-// not "", "." or ".."), and an entry may unpack to at most MaxEntrySize bytes;
+// what went wrong. Entry names must be plain file names (no "/", "\" or
+// control characters, not "", "." or ".."), and an entry may unpack to at most MaxEntrySize bytes;
 // anything else is refused as a damaged archive.
 
 constexpr std::int32_t MaxEntrySize = 256 * 1024 * 1024;

@@ -303,12 +303,13 @@ TEST(ovSkinPack, EntryNamesWithFolderPartsAreRefusedAndNothingIsWrittenOutside)
     TestFolder dir;
     for (const QByteArray& name : {QByteArray("../evil.bmp"), QByteArray("sub/evil.bmp"), QByteArray("..\\evil.bmp"),
                                    QByteArray(".."), QByteArray("."), QByteArray("/tmp/evil.bmp"),
-                                   QByteArray("ev\0il.bmp", 9)}) {
+                                   QByteArray("ev\0il.bmp", 9), QByteArray("two\nlines.bmp")}) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray bytes = archiveBytes({{"Options.dat", "[A]"}, {name, "evil"}});
         const std::string archive = str(dir.write("bad.vpk", bytes));
         const std::string error = UnpackToFolder(archive, str(dir.file("out")));
         EXPECT_NE(error.find("not a plain file name"), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
         EXPECT_EQ(filesIn(dir.file("out")), QStringList{"Options.dat"});
         EXPECT_EQ(filesIn(dir.path()), QStringList{"bad.vpk"});
         EXPECT_FALSE(QFileInfo::exists(dir.file("out/sub")));
@@ -353,6 +354,17 @@ TEST(ovSkinPack, AFailedPackLeavesTheOldArchiveAndNoTemporaryFile)
     ASSERT_EQ(PackFolder(str(dir.file("skin")), str(dir.file("skin.vpk"))), "");
     EXPECT_EQ(dir.read("skin.vpk"), archiveBytes({{"Options.dat", "[A]"}}));
     EXPECT_EQ(PackFolder(str(dir.file("skin")), str(dir.file("missing/skin.vpk"))).find("Cannot create"), 0u);
+}
+
+TEST(ovSkinPack, FilesWhoseNamesCouldNotBeUnpackedAreNotPacked)
+{
+    // Such a name is legal here but would be refused on unpacking.
+    TestFolder dir;
+    dir.write("skin/Options.dat", "[A]");
+    dir.write("skin/back\\slash.bmp", "x");
+    const std::string error = PackFolder(str(dir.file("skin")), str(dir.file("skin.vpk")));
+    EXPECT_NE(error.find("the name holds a \"\\\""), std::string::npos) << error;
+    EXPECT_FALSE(QFileInfo::exists(dir.file("skin.vpk")));
 }
 
 TEST(ovSkinPack, UnpackCreatesOneFolderLevelOnly)
