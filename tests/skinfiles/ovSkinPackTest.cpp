@@ -163,11 +163,15 @@ TEST(ovSkinPack, UnpackingReplacesAFileOfTheSameNameInAnyCase)
     dir.write("out/Options.dat", "old options");
     dir.write("out/master.bmp", "old master");
     dir.write("out/keep.png", "untouched");
-    dir.write("a.vpk", archiveBytes({{"Options.dat", "new options"}, {"MASTER.BMP", "new master"}}));
+    dir.write("a.vpk", archiveBytes({{"Options.dat", "new options"},
+                                     {"MASTER.BMP", "new master"},
+                                     {"x.png", "first"},
+                                     {"X.PNG", "second"}}));
 
     ASSERT_EQ(UnpackToFolder(str(dir.file("a.vpk")), str(dir.file("out"))), "");
 
-    EXPECT_EQ(filesIn(dir.file("out")), (QStringList{"MASTER.BMP", "Options.dat", "keep.png"}));
+    EXPECT_EQ(filesIn(dir.file("out")), (QStringList{"MASTER.BMP", "Options.dat", "X.PNG", "keep.png"}));
+    EXPECT_EQ(dir.read("out/X.PNG"), "second");
     EXPECT_EQ(dir.read("out/Options.dat"), "new options");
     EXPECT_EQ(dir.read("out/MASTER.BMP"), "new master");
     EXPECT_EQ(dir.read("out/keep.png"), "untouched");
