@@ -95,7 +95,8 @@ class EntryTarget
 {
 public:
     virtual ~EntryTarget() = default;
-    virtual std::string begin(const std::string& name, std::int32_t size) = 0;
+    // inputLeft: the archive bytes not yet read, the stream of this entry included.
+    virtual std::string begin(const std::string& name, std::int32_t size, std::uint64_t inputLeft) = 0;
     virtual std::string write(const std::uint8_t* data, std::size_t size) = 0;
     virtual std::string finish() = 0;
 };
@@ -215,7 +216,7 @@ std::string ArchiveReader::readEntry(EntryTarget& target, int index)
         return damaged(which + " is cut off");
     if (size < 0 || size > MaxEntrySize)
         return damaged(name + " claims " + std::to_string(size) + " bytes");
-    if (std::string error = target.begin(name, size); !error.empty())
+    if (std::string error = target.begin(name, size, remaining()); !error.empty())
         return error;
     if (std::string error = inflateEntry(target, size, name); !error.empty())
         return error;
@@ -266,12 +267,9 @@ std::string ArchiveReader::inflateEntry(EntryTarget& target, std::int32_t size, 
 class MemoryTarget : public EntryTarget
 {
 public:
-    MemoryTarget(TovSkinConvertor& convertor, std::uint64_t inputSize)
-        : convertor_(convertor), inputSize_(inputSize)
-    {
-    }
+    explicit MemoryTarget(TovSkinConvertor& convertor) : convertor_(convertor) {}
 
-    std::string begin(const std::string& name, std::int32_t size) override
+    std::string begin(const std::string& name, std::int32_t size, std::uint64_t inputLeft) override
     {
         if (SameTextNoCase(name, optionsFileName)) {
             if (convertor_.OptionsData)
@@ -283,9 +281,9 @@ public:
             item.IsBitmap = SameTextNoCase(extensionOf(name), ".BMP");
             current_ = &item.Data;
         }
-        // Reserve no more than the input left could ever inflate to, so a
-        // bogus size never allocates much ahead of the data.
-        current_->reserve(std::size_t(std::min<std::uint64_t>(std::uint64_t(size), inputSize_ * 1032)));
+        // Reserve for a usual compression ratio only: a size the stream does
+        // not back up must not allocate ahead of the data; more grows as needed.
+        current_->reserve(std::size_t(std::min<std::uint64_t>(std::uint64_t(size), 4 * inputLeft + 65536)));
         return {};
     }
     std::string write(const std::uint8_t* data, std::size_t size) override
@@ -297,7 +295,6 @@ public:
 
 private:
     TovSkinConvertor& convertor_;
-    std::uint64_t inputSize_;
     std::vector<std::uint8_t>* current_ = nullptr;
 };
 
@@ -314,7 +311,7 @@ public:
                 files_.push_back(std::move(entry.Name));
     }
 
-    std::string begin(const std::string& name, std::int32_t) override
+    std::string begin(const std::string& name, std::int32_t, std::uint64_t) override
     {
         name_ = name;
         writer_ = std::make_unique<TSafeFileWriter>(folder_ + name);
@@ -365,7 +362,7 @@ std::string TovSkinConvertor::Unpack()
     ItemCount = 0;
     ImageItems.clear();
     OptionsData.reset();
-    MemoryTarget target(*this, Source.size());
+    MemoryTarget target(*this);
     ArchiveReader reader(Source.data(), Source.size(), "Packed data");
     int entryCount = 0;
     std::string error = reader.readMagic() ? reader.readEntries(target, entryCount)
