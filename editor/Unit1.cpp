@@ -7,12 +7,13 @@
 #include "platform/ProcessMessages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TRegistry.h"
+#include "skinfiles/FolderListing.h"
 #include "skinfiles/TMemIniFile.h"
+#include "skinfiles/sSkinSources.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,12 +121,6 @@ std::vector<std::string> latin1Lines(const QStringList& lines)
     for (const QString& line : lines)
         result.push_back(latin1(line));
     return result;
-}
-
-bool caseInsensitiveLess(const QString& a, const QString& b)
-{
-    const int order = a.compare(b, Qt::CaseInsensitive);
-    return order != 0 ? order < 0 : a < b;
 }
 
 QString engineVersionWithoutBeta()
@@ -518,17 +513,12 @@ void TMainForm::ActionSelectDirExecute()
 void TMainForm::ScanSkins()
 {
     SkinsMenu->clear();
-    const QDir folder(SkinsPath);
-    if (!folder.exists())
-        return;
 
+    std::vector<std::string> found;
+    GetSkinNames(FileNameBytes(SkinsPath), found, skFoldersOnly);
     QStringList names;
-    for (const QString& entry : folder.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (!entry.startsWith(QLatin1Char('.'))
-            && !FindFileIgnoringCase(folder.filePath(entry), QStringLiteral("Options.dat")).isEmpty())
-            names.append(entry);
-    }
-    std::sort(names.begin(), names.end(), caseInsensitiveLess);
+    for (const std::string& name : found)
+        names.append(FileNameText(name));
 
     // Menus have no columns here: the first column is the menu itself, every
     // further column of 20 a submenu named after its first and last skin.
@@ -578,10 +568,10 @@ QString TMainForm::SkinFolder() const { return SkinsPath + QLatin1Char('/') + Cu
 void TMainForm::OpenSkin()
 {
     SkinOpening = true;
-    QString optionsFile = FindFileIgnoringCase(SkinFolder(), QStringLiteral("Options.dat"));
-    if (optionsFile.isEmpty())
-        optionsFile = SkinFolder() + QStringLiteral("/Options.dat");
-    SkinFile = std::make_unique<TMemIniFile>(FileNameBytes(optionsFile));
+    std::string optionsFile = FindFileNoCase(FileNameBytes(SkinFolder()), "Options.dat");
+    if (optionsFile.empty())
+        optionsFile = FileNameBytes(SkinFolder() + QStringLiteral("/Options.dat"));
+    SkinFile = std::make_unique<TMemIniFile>(optionsFile);
 
     const QList<QListWidgetItem*> selected = ListBoxSections->selectedItems();
     const QString rememberedSection = selected.isEmpty() ? QString() : selected.constFirst()->text();
@@ -654,16 +644,13 @@ void TMainForm::FillSectionList()
     ListBoxSections->setUpdatesEnabled(false);
     const QSignalBlocker quiet(ListBoxSections);
     ListBoxSections->clear();
-    QStringList names;
-    if (SkinFile) {
-        for (const std::string& section : SkinFile->ReadSections()) {
-            const QString name = latin1(section);
-            if (name != globalInfoSection)
-                names.append(name);
-        }
-    }
-    std::sort(names.begin(), names.end(), caseInsensitiveLess);
-    ListBoxSections->addItems(names);
+    std::vector<std::string> names;
+    if (SkinFile)
+        names = SkinFile->ReadSections();
+    std::erase(names, latin1(globalInfoSection));
+    std::stable_sort(names.begin(), names.end(),
+                     [](const std::string& a, const std::string& b) { return CompareTextNoCase(a, b) < 0; });
+    ListBoxSections->addItems(latin1Lines(names));
     ListBoxSections->setUpdatesEnabled(true);
 }
 
