@@ -348,13 +348,15 @@ QWidget* TMainForm::CreateOptionsPage()
         {&MemoForm, "MemoForm", "Form Data", &defaultOptionForm},
         {&MemoTrackBar, "MemoTrackBar", "TrackBar Data", &defaultOptionTrackBar},
     };
-    int column = 0;
+    // Three lists to a row, wide enough for the longest section names.
+    int position = 0;
     for (const auto& entry : memos) {
         *entry.memo = named(new TUpperCaseMemo, entry.name);
         (*entry.memo)->SetLines(*entry.lines);
-        lists->addWidget(new QLabel(QString::fromLatin1(entry.caption)), 0, column);
-        lists->addWidget(*entry.memo, 1, column);
-        ++column;
+        const int row = position / 3 * 2;
+        lists->addWidget(new QLabel(QString::fromLatin1(entry.caption)), row, position % 3);
+        lists->addWidget(*entry.memo, row + 1, position % 3);
+        ++position;
     }
     layout->addLayout(lists, 1);
 
