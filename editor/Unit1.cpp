@@ -533,7 +533,10 @@ void TMainForm::ScanSkins()
             QString title = names[position] + QStringLiteral(" \u2026 ") + last;
             column = SkinsMenu->addMenu(title.replace(QLatin1Char('&'), QStringLiteral("&&")));
         }
-        QAction* item = column->addAction(names[position]);
+        // The caption shows the folder name as it is ("&" is not a mnemonic
+        // here), and the item opens that very folder.
+        QAction* item = column->addAction(QString(names[position]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setData(names[position]);
         item->setCheckable(true);
         item->setProperty("MenuColumn", SkinMenuColumn(position));
         connect(item, &QAction::triggered, this, [this, item] { SkinsMenuItemClick(item); });
@@ -553,6 +556,8 @@ QList<QAction*> TMainForm::SkinMenuItems() const
     return items;
 }
 
+QString TMainForm::SkinNameOf(const QAction* item) { return item->data().toString(); }
+
 int TMainForm::SkinMenuColumn(int position) { return position / skinsPerMenuColumn; }
 
 void TMainForm::SkinsMenuItemClick(QAction* item)
@@ -561,7 +566,7 @@ void TMainForm::SkinsMenuItemClick(QAction* item)
         CloseSkin();
     for (QAction* other : SkinMenuItems())
         other->setChecked(other == item);
-    CurrentSkinName = item->text().remove(QLatin1Char('&'));
+    CurrentSkinName = SkinNameOf(item);
     OpenSkin();
 }
 

@@ -43,8 +43,10 @@ public:
     void ActionSelectDirExecute();
     void ScanSkins();
     void SkinsMenuItemClick(QAction* item);
-    // Skin menu items in menu order, and the menu column an item lands in.
+    // Skin menu items in menu order, the skin (folder) name an item opens, and
+    // the menu column an item lands in.
     QList<QAction*> SkinMenuItems() const;
+    static QString SkinNameOf(const QAction* item);
     static int SkinMenuColumn(int position);
 
     // The open skin.

@@ -29,19 +29,27 @@ QString MainFormTest::skinsPath() const { return program.file(QStringLiteral("Sk
 
 QByteArray MainFormTest::registry() const { return program.read(QStringLiteral("config/registry.ini")); }
 
-QAction* MainFormTest::skinItem(const TMainForm& form, const QString& caption)
+QAction* MainFormTest::skinItem(const TMainForm& form, const QString& skin)
 {
     for (QAction* item : form.SkinMenuItems()) {
-        if (item->text() == caption)
+        if (TMainForm::SkinNameOf(item) == skin)
             return item;
     }
-    ADD_FAILURE() << "no skin menu item " << caption.toStdString();
+    ADD_FAILURE() << "no skin menu item " << skin.toStdString();
     return nullptr;
 }
 
-void MainFormTest::chooseSkin(TMainForm& form, const QString& caption)
+QStringList MainFormTest::skinMenuNames(const TMainForm& form)
 {
-    if (QAction* item = skinItem(form, caption))
+    QStringList names;
+    for (const QAction* item : form.SkinMenuItems())
+        names.append(TMainForm::SkinNameOf(item));
+    return names;
+}
+
+void MainFormTest::chooseSkin(TMainForm& form, const QString& skin)
+{
+    if (QAction* item = skinItem(form, skin))
         item->trigger();
 }
 

@@ -24,9 +24,10 @@ protected:
     void addSkin(const QString& name, const QByteArray& options = "[GLOBALINFO]\r\nVERSION=6.22\r\n") const;
     QString skinsPath() const;
     QByteArray registry() const;
-    static QAction* skinItem(const TMainForm& form, const QString& caption);
+    static QAction* skinItem(const TMainForm& form, const QString& skin);
+    static QStringList skinMenuNames(const TMainForm& form);
     // Chooses a skin from the skins menu as the user would.
-    static void chooseSkin(TMainForm& form, const QString& caption);
+    static void chooseSkin(TMainForm& form, const QString& skin);
     static QStringList sectionEntries(const TMainForm& form);
     static QString selectedSection(const TMainForm& form);
     // Options text as the skin document writes it back.
