@@ -4,7 +4,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +69,10 @@ TEST_F(TRegistryTest, AFailedWriteLeavesTheOldFile)
 
 TEST(TRegistryFile, LivesInTheUsersConfigFolder)
 {
-    EXPECT_EQ(TRegistry::FileName(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                                         + QStringLiteral("/vespira/registry.ini"));
+    {
+        ScopedEnvironmentVariable config("XDG_CONFIG_HOME", "/somewhere/config");
+        EXPECT_EQ(TRegistry::FileName(), QStringLiteral("/somewhere/config/vespira/registry.ini"));
+    }
+    ScopedEnvironmentVariable config("XDG_CONFIG_HOME", QByteArray());
+    EXPECT_EQ(TRegistry::FileName(), QDir::homePath() + QStringLiteral("/.config/vespira/registry.ini"));
 }
