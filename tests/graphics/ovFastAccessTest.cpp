@@ -87,7 +87,7 @@ TEST(TovFastSum24, BlendRegionRoundsWithTheWeightFormula)
     }
 }
 
-TEST(TovFastSum24, TheOneProductBlendEqualsTheWrittenFormula)
+TEST(TovFastSum24, SixteenBitBlendEqualsTheFormulaInFullIntegers)
 {
     for (const unsigned weight : {0u, 1u, 2u, 101u, 127u, 128u, 254u, 255u})
         for (unsigned d = 0; d < 256; ++d)
