@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+class QDialog;
+
 // What an open or save file dialog is set up with. Filters are written as
 // pairs "Description|pattern;pattern|Description|pattern".
 struct FileDialogOptions
@@ -38,6 +40,9 @@ public:
     virtual std::optional<QString> SaveFile(const FileDialogOptions& options) = 0;
     // Colours are $00BBGGRR values.
     virtual std::optional<std::uint32_t> SelectColor(std::uint32_t initial) = 0;
+    // Shows one of the programs' own windows modally; true when it was closed
+    // accepted. The window is ready to show and stays the caller's.
+    virtual bool ExecWindow(QDialog& window) = 0;
 };
 
 // The service in use; the real dialogs unless another one was installed.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -90,6 +91,8 @@ std::optional<std::uint32_t> QtDialogs::SelectColor(std::uint32_t initial)
     return static_cast<std::uint32_t>(chosen.red()) | static_cast<std::uint32_t>(chosen.green()) << 8
         | static_cast<std::uint32_t>(chosen.blue()) << 16;
 }
+
+bool QtDialogs::ExecWindow(QDialog& window) { return window.exec() == QDialog::Accepted; }
 
 QString QtDialogs::QtFilter(const QString& filter)
 {

@@ -14,6 +14,7 @@ public:
     std::optional<QString> OpenFile(const FileDialogOptions& options) override;
     std::optional<QString> SaveFile(const FileDialogOptions& options) override;
     std::optional<std::uint32_t> SelectColor(std::uint32_t initial) override;
+    bool ExecWindow(QDialog& window) override;
 
     // "Images (*.bmp, *.jpg)|*.bmp;*.jpg" -> "Images (*.bmp, *.jpg) (*.bmp *.jpg)".
     static QString QtFilter(const QString& filter);

@@ -1,5 +1,7 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QDialog>
+
 #include <gtest/gtest.h>
 
 ScriptedDialogs::ScriptedDialogs() : previous_(InstallDialogs(this)) {}
@@ -11,6 +13,10 @@ void ScriptedDialogs::answerNo() { answers_.push_back({Kind::Confirm, false, {}}
 void ScriptedDialogs::answerInput(const QString& text) { answers_.push_back({Kind::InputQuery, true, text}); }
 void ScriptedDialogs::chooseFolder(const QString& folder) { answers_.push_back({Kind::SelectFolder, true, folder}); }
 void ScriptedDialogs::chooseColor(std::uint32_t color) { answers_.push_back({Kind::SelectColor, true, {}, color}); }
+void ScriptedDialogs::driveWindow(WindowDriver driver)
+{
+    answers_.push_back({Kind::Window, true, {}, 0, std::move(driver)});
+}
 void ScriptedDialogs::cancel(Kind kind) { answers_.push_back({kind, false, {}}); }
 
 // Open and save dialogs both take a file answer.
@@ -84,4 +90,17 @@ std::optional<std::uint32_t> ScriptedDialogs::SelectColor(std::uint32_t initial)
     question.color = initial;
     const Answer given = answer(std::move(question));
     return given.accepted ? std::optional<std::uint32_t>(given.color) : std::nullopt;
+}
+
+bool ScriptedDialogs::ExecWindow(QDialog& window)
+{
+    const Answer given = answer({Kind::Window, window.windowTitle(), {}, {}, {}});
+    if (!given.accepted)
+        return false;
+    window.setResult(QDialog::Rejected);
+    window.show();
+    given.driver(window);
+    const bool accepted = window.result() == QDialog::Accepted;
+    window.hide();
+    return accepted;
 }

@@ -4,22 +4,26 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // The Dialogs service of tests: it records every question the program asks
 // and answers from a queue the test fills beforehand. A question with no
 // queued answer is cancelled (No for confirmations); warnings need no answer.
+// Windows of our own shown modally are shown without a modal loop and handed
+// to a driver the test queued, which works them through their real controls.
 // Constructing one installs it for the whole program; destroying it puts the
 // previous service back.
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Warning, Confirm, InputQuery, SelectFolder, OpenFile, SaveFile, SelectColor };
+    enum class Kind { Warning, Confirm, InputQuery, SelectFolder, OpenFile, SaveFile, SelectColor, Window };
+    using WindowDriver = std::function<void(QDialog& window)>;
 
     struct Question
     {
         Kind kind;
-        QString caption;     // dialog caption or title ("Warning", "Confirm" for message boxes)
+        QString caption;     // dialog caption or title ("Warning", "Confirm" for message boxes), window caption
         QString text;        // message, or prompt of an input query
         QString value;       // initial text of an input query, start folder, or initial file name
         FileDialogOptions file; // open and save dialogs
@@ -37,6 +41,9 @@ public:
     void chooseFolder(const QString& folder);
     void chooseFile(const QString& fileName);
     void chooseColor(std::uint32_t color);
+    // The next window shown modally is shown, given to driver and then
+    // counts as accepted exactly when the driver closed it accepted.
+    void driveWindow(WindowDriver driver);
     // Cancels the next question of this kind explicitly.
     void cancel(Kind kind);
 
@@ -52,6 +59,7 @@ public:
     std::optional<QString> OpenFile(const FileDialogOptions& options) override;
     std::optional<QString> SaveFile(const FileDialogOptions& options) override;
     std::optional<std::uint32_t> SelectColor(std::uint32_t initial) override;
+    bool ExecWindow(QDialog& window) override;
 
 private:
     struct Answer
@@ -60,6 +68,7 @@ private:
         bool accepted;
         QString text;
         std::uint32_t color = 0;
+        WindowDriver driver;
     };
 
     // Records the question and takes the next answer, which must be for its kind.
