@@ -209,6 +209,9 @@ void TMainForm::CreateMenus()
     Saveaspacked1 = named(File1->addAction(QStringLiteral("Save as packed...")), "Saveaspacked1");
     Saveaspacked1->setEnabled(false);
     Extraskin1 = named(File1->addAction(QStringLiteral("Extract packed skin")), "Extraskin1");
+    connect(Makenewskin1, &QAction::triggered, this, [this] { Makenewskin1Click(); });
+    connect(Saveaspacked1, &QAction::triggered, this, [this] { Saveaspacked1Click(); });
+    connect(Extraskin1, &QAction::triggered, this, [this] { Extraskin1Click(); });
     File1->addAction(ActionOptions);
     File1->addSeparator();
     File1->addAction(ActionExit);
@@ -605,8 +608,6 @@ void TMainForm::OpenSkin()
     FillMissedSections();
     SkinOpening = false;
 }
-
-void TMainForm::CloseSkin() { SkinFile.reset(); }
 
 void TMainForm::SkinChanged()
 {

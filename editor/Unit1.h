@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -55,6 +56,14 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+
+    // New skins and packed skins (closing packs automatically when asked to).
+    void Makenewskin1Click();
+    void Saveaspacked1Click();
+    void Extraskin1Click();
+    // The version closing stamps into the skin: the version box's number while
+    // "Autoset in all opened skins" is checked, else none.
+    std::optional<double> AutosetVersion() const;
 
     // Sections list and property pages.
     void FillSectionList();
@@ -190,4 +199,8 @@ private:
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
     void WarnNotWritten(const QString& fileName);
+    bool AskNewSkinName(QString& name) const;
+    bool CreateNewSkin();
+    QString AutoPackFileName();
+    void PackSkinFolder(const QString& archive);
 };

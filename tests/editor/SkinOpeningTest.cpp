@@ -102,7 +102,9 @@ TEST_F(SkinOpeningTest, ChoosingASkinOpensAndPublishesIt)
     EXPECT_FALSE(skinItem(*form, QStringLiteral("Aqua"))->isChecked());
     EXPECT_TRUE(skinItem(*form, QStringLiteral("Bronze"))->isChecked());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vespira Editor v6.22 - Bronze"));
-    EXPECT_TRUE(dialogs.asked().empty());
+    // Closing Aqua packs it, asking first where packed skins go: nothing else is asked.
+    ASSERT_EQ(dialogs.asked().size(), 1u);
+    EXPECT_EQ(dialogs.asked().front().kind, ScriptedDialogs::Kind::SelectFolder);
 }
 
 TEST_F(SkinOpeningTest, ThePreviewSwitchFollowsTheStoredSettingAtEveryOpening)
