@@ -140,20 +140,23 @@ TBmpHeader parseHeader(const std::uint8_t* data, std::size_t size)
         h.masks = {0x7C00, 0x03E0, 0x001F, 0};
     }
 
+    // Writers may store fewer colours than the depth allows; the pixel offset tells.
+    const std::uint32_t offBits = readU32(data + 10);
+    const bool offsetValid = offBits >= paletteStart && offBits < size;
     std::size_t paletteCount = 0;
     if (h.bitCount <= 8) {
         paletteCount = std::size_t(1) << h.bitCount;
         if (colorsUsed != 0 && colorsUsed < paletteCount)
             paletteCount = colorsUsed;
+        if (offsetValid)
+            paletteCount = std::min(paletteCount, (offBits - paletteStart) / paletteEntrySize);
     }
     if ((size - paletteStart) / paletteEntrySize < paletteCount)
         invalidBmp();
     for (std::size_t i = 0; i < paletteCount; ++i)
         std::memcpy(&h.palette[3 * i], data + paletteStart + i * paletteEntrySize, 3);
 
-    const std::size_t paletteEnd = paletteStart + paletteCount * paletteEntrySize;
-    const std::uint32_t offBits = readU32(data + 10);
-    h.pixelOffset = offBits >= FileHeaderSize + infoSize && offBits < size ? offBits : paletteEnd;
+    h.pixelOffset = offsetValid ? offBits : paletteStart + paletteCount * paletteEntrySize;
     if (h.pixelOffset >= size)
         invalidBmp();
     return h;
