@@ -28,8 +28,8 @@ const std::uint8_t Signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 // more pixels than the rest of the file could hold is rejected before allocating.
 constexpr std::size_t MaxInflateRatio = 1032;
 
-// Rows are inflated in slices of about this many bytes so that unfiltering and
-// conversion find them still in the cache.
+// Rows are inflated in slices of at most this many bytes into a small window that
+// is reused, so unfiltering and conversion find them still in the cache.
 constexpr std::size_t InflateSlice = 32 * 1024;
 
 [[noreturn]] void invalidPng()
@@ -360,9 +360,12 @@ private:
             const std::size_t inputBefore = decoder_->inputLeft();
             std::size_t produced = 0;
             if (rowsLeft()) {
-                const std::size_t slice = std::min(raw_.size() - rawFilled_, InflateSlice);
+                if (raw_.size() - rawFilled_ < std::max(widestRow_ + 1, InflateSlice / 2))
+                    compactWindow();
+                const std::size_t slice = std::min({raw_.size() - rawFilled_, InflateSlice, rawLeft_});
                 produced = decoder_->inflateInto(raw_.data() + rawFilled_, slice);
                 rawFilled_ += produced;
+                rawLeft_ -= produced;
                 decodeAvailableRows();
                 if (decoder_->ended() && rowsLeft())
                     throw EInvalidGraphic(CompressionErrorMessage);
@@ -384,19 +387,19 @@ private:
             throw EColorConversionError(ColorFormatMessage);
         planPasses();
         std::size_t rawSize = 0;
-        std::size_t widestRow = 0;
         for (const TPass& pass : passes_) {
             if (pass.width == 0)
                 continue;
             const std::size_t bytes = rowBytes(pass.width);
             rawSize += (bytes + 1) * std::size_t(pass.height);
-            widestRow = std::max(widestRow, bytes);
+            widestRow_ = std::max(widestRow_, bytes);
         }
         const std::size_t available = std::size_t(first.length) + chunks_.remaining();
         if (rawSize / MaxInflateRatio > available)
             throw EInvalidGraphic(CompressionErrorMessage);
-        raw_.assign(rawSize, 0);
-        zeroRow_.assign(widestRow, 0);
+        rawLeft_ = rawSize;
+        raw_.assign(std::min(rawSize, 4 * (widestRow_ + 1) + InflateSlice), 0);
+        zeroRow_.assign(widestRow_, 0);
         const bool wide = keepAlpha_ || p_.ColorScheme == TColorScheme::csRGBA;
         g_.bitmap_ = TBitmap(p_.Width, p_.Height, wide ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
         if (p_.Interlaced)
@@ -451,6 +454,19 @@ private:
     }
 
     bool rowsLeft() const { return pass_ < passes_.size(); }
+
+    // Moves the rows still needed (the prior row and a partly inflated one) to the
+    // start of the window.
+    void compactWindow()
+    {
+        const bool priorInWindow = prior_ != zeroRow_.data();
+        const std::size_t keepFrom = priorInWindow ? std::size_t(prior_ - raw_.data()) - 1 : rawDone_;
+        std::memmove(raw_.data(), raw_.data() + keepFrom, rawFilled_ - keepFrom);
+        rawFilled_ -= keepFrom;
+        rawDone_ -= keepFrom;
+        if (priorInWindow)
+            prior_ -= keepFrom;
+    }
 
     void skipEmptyPasses()
     {
@@ -619,8 +635,10 @@ private:
 
     std::unique_ptr<TLZ77Decoder> decoder_;
     std::vector<TPass> passes_;
-    std::vector<std::uint8_t> raw_;
+    std::vector<std::uint8_t> raw_; // window of inflated rows, each after its filter byte
     std::vector<std::uint8_t> zeroRow_;
+    std::size_t widestRow_ = 0;
+    std::size_t rawLeft_ = 0; // bytes still to inflate
     std::vector<std::uint8_t> passRow_;
     std::size_t rawFilled_ = 0;
     std::size_t rawDone_ = 0;
