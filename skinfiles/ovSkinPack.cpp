@@ -408,6 +408,11 @@ std::string PackFolder(const std::string& folder, const std::string& archive)
         return error;
     if (names.empty())
         return {};
+    for (const std::string& name : names) {
+        std::error_code error;
+        if (fs::equivalent(base + name, archive, error))
+            return "Cannot pack " + base + " into " + archive + ": the archive would replace a file of the folder";
+    }
     TSafeFileWriter writer(archive);
     if (!writer.Open())
         return writer.Error();

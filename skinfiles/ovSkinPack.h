@@ -51,7 +51,8 @@ std::string PackedFileNames(const std::string& folder, std::vector<std::string>&
 
 // Packs those files of folder into archive at the default compression level,
 // through a temporary file renamed over archive at the end. A folder without
-// any such file writes nothing and is no error.
+// any such file writes nothing and is no error; an archive that is one of the
+// files packed is refused.
 std::string PackFolder(const std::string& folder, const std::string& archive);
 
 // Writes every entry of archive as a file into folder (created when missing,

@@ -360,6 +360,22 @@ TEST(ovSkinPack, AFailedPackLeavesTheOldArchiveAndNoTemporaryFile)
     EXPECT_EQ(PackFolder(str(dir.file("skin")), str(dir.file("missing/skin.vpk"))).find("Cannot create"), 0u);
 }
 
+TEST(ovSkinPack, AnArchiveThatWouldReplaceAFileItPacksIsRefused)
+{
+    TestFolder dir;
+    dir.write("skin/Options.dat", "[A]");
+    dir.write("skin/Master.bmp", "BM");
+    for (const char* target : {"skin/Master.bmp", "skin/../skin/Options.dat"}) {
+        const std::string error = PackFolder(str(dir.file("skin")), str(dir.file(target)));
+        EXPECT_NE(error.find("would replace a file of the folder"), std::string::npos) << error;
+    }
+    EXPECT_EQ(dir.read("skin/Options.dat"), "[A]");
+    EXPECT_EQ(dir.read("skin/Master.bmp"), "BM");
+    EXPECT_EQ(filesIn(dir.file("skin")), (QStringList{"Master.bmp", "Options.dat"}));
+    // Any other file of the folder may take the archive.
+    EXPECT_EQ(PackFolder(str(dir.file("skin")), str(dir.file("skin/skin.vpk"))), "");
+}
+
 TEST(ovSkinPack, FilesWhoseNamesCouldNotBeUnpackedAreNotPacked)
 {
     // Such a name is legal here but would be refused on unpacking.
