@@ -19,3 +19,12 @@ constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b)
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
 constexpr bool IsSystemColor(TColor c) { return (c >> 24) == 0xFF; }
+
+// System colours live in the platform's colour table, which this layer cannot
+// see; the platform installs its look-up here once at start. Routines that fill
+// with a caller's colour convert through ColorToRGB; pure channel arithmetic
+// (MixColor, AverageColor) expects colours already converted.
+using TSystemColorLookup = TColor (*)(TColor systemColor);
+void SetSystemColorLookup(TSystemColorLookup lookup);
+// Other colours pass unchanged; a system colour without an installed look-up is black.
+TColor ColorToRGB(TColor c);
