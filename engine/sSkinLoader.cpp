@@ -76,8 +76,8 @@ public:
     }
 
     // Decodes a skin image; nothing (and a note) when it is missing or damaged.
-    template <typename Decode>
-    std::unique_ptr<TBitmap> Decode(const std::string& name, const std::string& where, Decode decode) const
+    template <typename DecodeFn>
+    std::unique_ptr<TBitmap> Decode(const std::string& name, const std::string& where, DecodeFn decode) const
     {
         const std::optional<Bytes> bytes = FileBytes(name);
         if (!bytes) {
