@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -42,6 +44,8 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Shortest text that reads back as the same number, with ".".
+    void WriteFloat(std::string_view section, std::string_view key, double value);
 
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
@@ -53,11 +57,54 @@ public:
     void DeleteKey(std::string_view section, std::string_view key);
     void Clear();
 
-    // String lists as NAMECount plus NAMEItem0 .. NAMEItem(n-1).
+    // String lists as NAMECount plus NAMEItem0 .. NAMEItem(n-1); a missing
+    // line reads as an empty line.
     std::vector<std::string> ReadStringList(std::string_view section, std::string_view name) const;
+    // The same, but a missing or zero count gives def; a count that is not an
+    // integer gives an empty list (how stored option lists are restored).
+    std::vector<std::string> ReadStringList(std::string_view section, std::string_view name,
+                                            const std::vector<std::string>& def) const;
     void WriteStringList(std::string_view section, std::string_view name, const std::vector<std::string>& lines);
 
 private:
+    // Section and key names are hashed and compared without regard to ASCII
+    // case, straight from the caller's text (no upper-cased copies).
+    struct NoCaseHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NoCaseEqual
+    {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
+
+    // A line of a section: a key with its value, or a comment or other line
+    // that carries no value but is written back where it stood.
+    struct Line
+    {
+        std::string key;
+        std::string value;
+        bool hasValue = true;
+    };
+    struct Section
+    {
+        std::string name;
+        std::vector<Line> lines;
+        NameIndex keyIndex; // key -> first line
+        void Reindex();
+    };
+
+    const Section* FindSection(std::string_view section) const;
+    Section* FindSection(std::string_view section);
+    Section& SectionForWrite(std::string_view section);
+    const std::string* FindValue(std::string_view section, std::string_view key) const;
+    void ReindexSections();
+
     std::string fileName_;
-    // Representation is the implementation's choice.
+    std::vector<std::string> preamble_; // inert lines before the first section
+    std::vector<Section> sections_;
+    NameIndex sectionIndex_; // name -> position
 };
