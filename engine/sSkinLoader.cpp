@@ -14,8 +14,8 @@
 #include "skinfiles/sStoreUtils.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -31,14 +31,21 @@ bool IsAbsoluteName(std::string_view name)
     return (!name.empty() && name.front() == '/') || name.find(':') != std::string_view::npos;
 }
 
+// Only regular files of a sane size are read: a skin naming a device or a
+// huge file must not hang or exhaust the program.
 std::optional<Bytes> ReadWholeFile(const std::string& path)
 {
-    if (path.empty())
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > std::uintmax_t(MaxEntrySize))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    Bytes bytes(std::size_t(size), 0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)))
         return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return bytes;
 }
 
 // The path of an existing skin file: the name inside the skin folder (its
@@ -126,7 +133,9 @@ private:
 
 std::string Where(std::string_view section, std::string_view key)
 {
-    return "[" + std::string(section) + "] " + std::string(key);
+    std::string where = "[";
+    where.append(section).append("] ").append(key);
+    return where;
 }
 
 // Runs a read that may meet a malformed number and reports it with its place.
