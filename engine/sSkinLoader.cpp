@@ -161,6 +161,21 @@ void MakeWhiteTransparent(TBitmap& bmp)
     }
 }
 
+// A 24-bit copy of a bitmap: the colour bytes of each pixel, alpha dropped.
+std::unique_ptr<TBitmap> Copy24(const TBitmap& source)
+{
+    if (source.PixelFormat() == TPixelFormat::pf24bit)
+        return std::make_unique<TBitmap>(source);
+    auto copy = std::make_unique<TBitmap>(source.Width(), source.Height());
+    for (int y = 0; y < source.Height(); ++y) {
+        const std::uint8_t* from = source.ScanLine(y);
+        std::uint8_t* to = copy->ScanLine(y);
+        for (int x = 0; x < source.Width(); ++x, from += 4, to += 3)
+            std::copy(from, from + 3, to);
+    }
+    return copy;
+}
+
 void SetLayout(TsMaskData& mask, const TsImageValue& v)
 {
     mask.R = {v.Left, v.Top, v.Right, v.Bottom};
@@ -292,15 +307,13 @@ public:
 
     void LoadStoredSkin(const TsStoredSkin& stored)
     {
-        context_.Model.MasterBitmap = std::make_unique<TBitmap>(stored.MasterBitmap);
-        context_.Model.MasterBitmap->SetPixelFormat(TPixelFormat::pf24bit);
+        context_.Model.MasterBitmap = Copy24(stored.MasterBitmap);
         for (const TsSkinImage& item : stored.Images) {
             TsMaskData& mask = Append(UpperCaseAscii(item.SectionName), UpperCaseAscii(item.PropertyName), item.ImgType);
             TsImageValue v{item.Left, item.Top, item.Right, item.Bottom, item.ImageCount, item.MaskType,
                            item.BorderWidth, item.StretchMode, item.WL, item.WT, item.WR, item.WB};
             if (!item.Name.empty()) {
-                mask.Bmp = std::make_unique<TBitmap>(item.Image);
-                mask.Bmp->SetPixelFormat(TPixelFormat::pf24bit);
+                mask.Bmp = Copy24(item.Image);
                 v.Left = v.Top = 0;
                 v.Right = mask.Bmp->Width();
                 v.Bottom = mask.Bmp->Height();
