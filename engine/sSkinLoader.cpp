@@ -65,28 +65,31 @@ public:
     explicit TsImageReader(TsSkinLoadContext& context) : context_(context) {}
 
     // The bytes of a skin file: in a packed skin the first archive entry whose
-    // upper-cased name equals name, else the file in the skin folder.
-    std::optional<Bytes> FileBytes(const std::string& name) const
+    // upper-cased name equals name (borrowed, not copied), else the file in
+    // the skin folder (read into store). None when there is no such file.
+    const Bytes* FileBytes(const std::string& name, std::optional<Bytes>& store) const
     {
         if (context_.Model.PackedSource) {
             const TovSkinConvertor* archive = context_.Archive;
             if (!archive)
-                return std::nullopt;
+                return nullptr;
             const std::size_t searched = std::min<std::size_t>(archive->ImageItems.size(),
                                                                std::size_t(std::max(archive->ItemCount, 0)));
             for (std::size_t i = 0; i < searched; ++i)
                 if (UpperCaseAscii(archive->ImageItems[i].Name) == name)
-                    return archive->ImageItems[i].Data;
-            return std::nullopt;
+                    return &archive->ImageItems[i].Data;
+            return nullptr;
         }
-        return ReadWholeFile(SkinFilePath(context_.Model.SkinData.SkinPath, name));
+        store = ReadWholeFile(SkinFilePath(context_.Model.SkinData.SkinPath, name));
+        return store ? &*store : nullptr;
     }
 
     // Decodes a skin image; nothing (and a note) when it is missing or damaged.
     template <typename DecodeFn>
     std::unique_ptr<TBitmap> Decode(const std::string& name, const std::string& where, DecodeFn decode) const
     {
-        const std::optional<Bytes> bytes = FileBytes(name);
+        std::optional<Bytes> store;
+        const Bytes* bytes = FileBytes(name, store);
         if (!bytes) {
             Note(where + ": file \"" + name + "\" not found");
             return nullptr;
