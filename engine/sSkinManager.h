@@ -115,7 +115,6 @@ public:
 
     void BeginLoading();
     void Loaded();
-    bool IsLoading() const { return loading_; }
 
     std::string ResolvedSkinDirectory() const;
     std::string NormalizedSkinDirectory() const;

@@ -46,12 +46,6 @@ int TsStoredSkins::IndexOf(std::string_view name) const
     return -1;
 }
 
-const TsStoredSkin* TsStoredSkins::Find(std::string_view name) const
-{
-    const int i = IndexOf(name);
-    return i < 0 ? nullptr : &Items[std::size_t(i)];
-}
-
 TsStoredSkin& TsStoredSkins::Add(std::string name)
 {
     Items.emplace_back();

@@ -98,10 +98,8 @@ class TsStoredSkins
 public:
     std::vector<TsStoredSkin> Items;
 
-    int Count() const { return int(Items.size()); }
     bool Empty() const { return Items.empty(); }
     // The first item named name, else -1.
     int IndexOf(std::string_view name) const;
-    const TsStoredSkin* Find(std::string_view name) const;
     TsStoredSkin& Add(std::string name);
 };
