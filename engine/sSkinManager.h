@@ -3,6 +3,7 @@
 #include "engine/TsSkinModel.h"
 #include "engine/sSkinLoader.h"
 #include "engine/sStoredSkins.h"
+#include "engine/sVersion.h"
 
 #include <QObject>
 #include <QPointer>
@@ -108,7 +109,7 @@ public:
 
     // The loaded skin's version with "." as separator, or "N/A" without an active skin.
     std::string SkinInfo() const;
-    static std::string Version() { return "6.22"; }
+    static std::string Version() { return SkinEngineVersion; }
 
     std::function<void(TsSkinManager*)> OnBeforeChange;
     std::function<void(TsSkinManager*)> OnAfterChange;
