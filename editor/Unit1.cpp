@@ -1,5 +1,6 @@
 #include "editor/Unit1.h"
 
+#include "editor/SkinUpgrade.h"
 #include "editor/TUpperCaseMemo.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
@@ -625,10 +626,15 @@ void TMainForm::PublishSkin()
     // What ran meanwhile may have closed the skin.
     if (!SkinFile)
         return;
-    if (!SkinFile->UpdateFile())
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
+    WriteSkinFile();
     if (CheckBoxUpd->isChecked())
         NotifyDemo();
+}
+
+void TMainForm::WriteSkinFile()
+{
+    if (!SkinFile->UpdateFile())
+        WarnNotWritten(FileNameText(SkinFile->FileName()));
 }
 
 void TMainForm::WarnNotWritten(const QString& fileName)
@@ -669,6 +675,14 @@ void TMainForm::FillMissedSections()
 void TMainForm::LoadGlobalData()
 {
     // The global data pages are filled with their controls.
+    UpgradeSkin();
+}
+
+void TMainForm::UpgradeSkin()
+{
+    if (!SkinFile || NewSkinMaking)
+        return;
+    SkinVersion = UpgradeSkinDocument(*SkinFile, ReadSkinVersion(*SkinFile), [this] { WriteSkinFile(); });
 }
 
 void TMainForm::TabSheetDirectShow()

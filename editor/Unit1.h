@@ -55,11 +55,16 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+    // Writes the skin document to its file; a failure is reported.
+    void WriteSkinFile();
 
     // Sections list and property pages.
     void FillSectionList();
     void FillMissedSections();
     void LoadGlobalData();
+    // Brings a skin written for an older engine up to date (not while a new
+    // skin is being made).
+    void UpgradeSkin();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
 
@@ -87,6 +92,7 @@ public:
     QString CurrentSkinName;
     std::unique_ptr<TMemIniFile> SkinFile;   // the skin document, none while no skin is open
     QString CurrentSection;
+    double SkinVersion = 0; // the open skin's format version, after its upgrade
     std::unique_ptr<TBitmap> MasterBitmap;   // the open skin's master bitmap, for the image tools
     bool PageLoading = false;   // controls are being filled: their events write nothing
     bool SkinOpening = false;   // a skin is being opened: edits are not published
