@@ -1,5 +1,6 @@
 #include "editor/Unit1.h"
 
+#include "editor/DemoLink.h"
 #include "editor/SkinUpgrade.h"
 #include "editor/TUpperCaseMemo.h"
 #include "engine/sVersion.h"
@@ -173,6 +174,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CheckBoxUpd = named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
     CheckBoxUpd->setEnabled(false);
+    // Also when a skin's opening sets the box from the settings.
+    connect(CheckBoxUpd, &QCheckBox::toggled, this, [this] { CheckBoxUpdClick(); });
     PageControlMain->setCornerWidget(CheckBoxUpd, Qt::TopRightCorner);
     bodyLayout->addWidget(PageControlMain, 1);
     setCentralWidget(body);
@@ -642,14 +645,17 @@ void TMainForm::WarnNotWritten(const QString& fileName)
     AppDialogs().Warning(QStringLiteral("Could not write ") + fileName + QStringLiteral("; the file was left as it was."));
 }
 
-void TMainForm::NotifyDemo()
-{
-    // The preview program arrives with the live preview link.
-}
+void TMainForm::NotifyDemo() { NotifyOrStartDemo(DemoCaption, DemoFileName, OpenDemoDialog); }
 
-void TMainForm::CloseDemo()
+void TMainForm::CloseDemo() { CloseDemoProgram(DemoCaption); }
+
+void TMainForm::CheckBoxUpdClick()
 {
-    // The preview program arrives with the live preview link.
+    WriteSettingNow("Options", "Preview", CheckBoxUpd->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (CheckBoxUpd->isChecked())
+        PublishSkin();
+    else
+        CloseDemo();
 }
 
 void TMainForm::FillSectionList()

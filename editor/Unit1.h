@@ -72,6 +72,8 @@ public:
     // skin (starting it if needed), and to close.
     void NotifyDemo();
     void CloseDemo();
+    // "Changes preview in the demo" was switched.
+    void CheckBoxUpdClick();
 
     // The editor's settings file, read and written at once.
     QString ReadSettingNow(const char* section, const char* key) const;

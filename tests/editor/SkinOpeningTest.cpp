@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace {
@@ -102,14 +103,20 @@ TEST_F(SkinOpeningTest, ChoosingASkinOpensAndPublishesIt)
     EXPECT_FALSE(skinItem(*form, QStringLiteral("Aqua"))->isChecked());
     EXPECT_TRUE(skinItem(*form, QStringLiteral("Bronze"))->isChecked());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vespira Editor v6.22 - Bronze"));
-    EXPECT_TRUE(dialogs.asked().empty());
+    // With the preview switch on and no preview program, each opening asks for one.
+    EXPECT_EQ(dialogs.asked().size(), 2u);
+    EXPECT_EQ(dialogs.asked(ScriptedDialogs::Kind::OpenFile).size(), 2u);
 }
 
 TEST_F(SkinOpeningTest, ThePreviewSwitchFollowsTheStoredSettingAtEveryOpening)
 {
     addSkin(QStringLiteral("Aqua"));
     const auto form = startInSkins("Preview=0\r\n");
-    form->CheckBoxUpd->setChecked(true);
+    {
+        // Checked without its handler, which would store the new state.
+        const QSignalBlocker quiet(form->CheckBoxUpd);
+        form->CheckBoxUpd->setChecked(true);
+    }
     chooseSkin(*form, QStringLiteral("Aqua"));
     EXPECT_FALSE(form->CheckBoxUpd->isChecked());
 }
