@@ -2,6 +2,7 @@
 
 #include "editor/DemoLink.h"
 #include "editor/SkinUpgrade.h"
+#include "editor/TDirectEditPage.h"
 #include "editor/TUpperCaseMemo.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
@@ -171,6 +172,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));
     PageControlMain->setEnabled(false);
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
+    connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
 
     CheckBoxUpd = named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
     CheckBoxUpd->setEnabled(false);
@@ -192,6 +194,7 @@ TMainForm::~TMainForm()
     // while they are torn down.
     disconnect(ListBoxSections, nullptr, this, nullptr);
     disconnect(PageControlMain, nullptr, this, nullptr);
+    disconnect(PageControlSection, nullptr, this, nullptr);
 }
 
 void TMainForm::CreateMenus()
@@ -264,7 +267,9 @@ QWidget* TMainForm::CreateSectionsPage()
     TabSheetGlyph = addPage(PageControlSection, "TabSheetGlyph", QStringLiteral(" Glyph "));
     TabSheetTrackBar = addPage(PageControlSection, "TabSheetTrackBar", QStringLiteral(" TrackBar data "));
     TabSheetCorners = addPage(PageControlSection, "TabSheetCorners", QStringLiteral("Corners Images"));
-    TabSheetDirect = addPage(PageControlSection, "TabSheetDirect", QStringLiteral(" Direct editing "));
+    TabSheetDirect = named(new TDirectEditPage(*this), "TabSheetDirect");
+    PageControlSection->addTab(TabSheetDirect, QStringLiteral(" Direct editing "));
+    connect(PageControlSection, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
     QVBoxLayout* info = new QVBoxLayout(TabSheetInfo);
     LabelChooseSection = wrappedLabel("LabelChooseSection",
                                       QStringLiteral("For changing of this properties please choose needed SkinSection"));
@@ -691,10 +696,7 @@ void TMainForm::UpgradeSkin()
     SkinVersion = UpgradeSkinDocument(*SkinFile, ReadSkinVersion(*SkinFile), [this] { WriteSkinFile(); });
 }
 
-void TMainForm::TabSheetDirectShow()
-{
-    // The direct editing page is filled with its text box.
-}
+void TMainForm::TabSheetDirectShow() { TabSheetDirect->TabSheetDirectShow(); }
 
 void TMainForm::ListBoxSectionsClick()
 {
@@ -706,6 +708,8 @@ void TMainForm::ListBoxSectionsClick()
     PageLoading = true;
     CurrentSection = name;
     PageLoading = false;
+    if (PageControlSection->currentWidget() == TabSheetDirect)
+        TabSheetDirectShow();
 }
 
 void TMainForm::SelectSectionEntry(const QString& name)

@@ -19,6 +19,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TBitmap;
+class TDirectEditPage;
 class TMemIniFile;
 class TUpperCaseMemo;
 
@@ -139,7 +140,7 @@ public:
     QWidget* TabSheetGlyph;
     QWidget* TabSheetTrackBar;
     QWidget* TabSheetCorners;
-    QWidget* TabSheetDirect;
+    TDirectEditPage* TabSheetDirect;
     QLabel* LabelChooseSection;
     QLabel* LabelSectionsAbout;
     QGroupBox* GroupBoxSectionInfo;
