@@ -12,6 +12,10 @@
 
 namespace {
 
+// Set while a started program is waited for: what runs meanwhile must not
+// start another one.
+bool demoStarting = false;
+
 void StartDemo(const QString& demoFileName)
 {
     QProcess::startDetached(demoFileName, {QStringLiteral("/edit")});
@@ -53,12 +57,14 @@ void CheckDemoVersion(const QString& caption, QString& demoFileName, const FileD
 
 void NotifyOrStartDemo(const QString& caption, QString& demoFileName, const FileDialogOptions& openDemoDialog)
 {
-    if (PostWindowMessage(caption, PreviewMessage, PreviewReloadRequest, 0))
+    if (PostWindowMessage(caption, PreviewMessage, PreviewReloadRequest, 0) || demoStarting)
         return;
     if (!QFileInfo(demoFileName).isFile() && !AskForDemo(demoFileName, openDemoDialog))
         return;
+    demoStarting = true;
     StartDemo(demoFileName);
     CheckDemoVersion(caption, demoFileName, openDemoDialog);
+    demoStarting = false;
 }
 
 void CloseDemoProgram(const QString& caption) { PostWindowMessage(caption, PreviewMessage, PreviewCloseRequest, 0); }

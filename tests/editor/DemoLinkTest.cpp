@@ -1,12 +1,13 @@
 #include "MainFormFixture.h"
 
+#include "editor/DemoLink.h"
 #include "platform/TWindowLink.h"
 #include "skinfiles/TMemIniFile.h"
 #include "support/PreviewPeers.h"
 
 #include <QCheckBox>
 #include <QProcess>
-#include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -122,9 +123,13 @@ TEST_F(DemoLinkTest, UncheckingTheSwitchClosesTheProgramAndCheckingItStartsItAne
     edit(*form);
     EXPECT_EQ(peers.lines(QStringLiteral("message")), QStringList{closeRequest});
 
+    // An edit while the new program is waited for starts no second one.
+    peers.addProgram(QStringLiteral("VespiraShowcase"), currentDemoCaption, DemoStartWaitMs / 4);
+    QTimer::singleShot(DemoStartWaitMs / 8, form.get(), [&] { edit(*form); });
     form->CheckBoxUpd->click();
     EXPECT_EQ(settingValue("Options", "Preview"), "1");
     EXPECT_EQ(peers.lines(QStringLiteral("started")).size(), 2);
+    EXPECT_TRUE(program.read(QStringLiteral("Skins/Aqua/Options.dat")).contains("COLOR=102"));
     EXPECT_TRUE(demoRuns());
     EXPECT_TRUE(dialogs.asked().empty());
 }

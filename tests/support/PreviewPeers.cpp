@@ -32,11 +32,11 @@ PreviewPeers::~PreviewPeers()
     }
 }
 
-QString PreviewPeers::addProgram(const QString& relative, const QString& caption) const
+QString PreviewPeers::addProgram(const QString& relative, const QString& caption, int delayMs) const
 {
-    const QString script = QStringLiteral("#!/bin/sh\nexec %1 --log %2 --caption %3 \"$@\"\n")
-                               .arg(shellQuoted(QStringLiteral(VESPIRA_PREVIEW_PEER_PATH)), shellQuoted(logFile_),
-                                    shellQuoted(caption));
+    const QString script = QStringLiteral("#!/bin/sh\nsleep %1\nexec %2 --log %3 --caption %4 \"$@\"\n")
+                               .arg(QString::number(delayMs / 1000.0), shellQuoted(QStringLiteral(VESPIRA_PREVIEW_PEER_PATH)),
+                                    shellQuoted(logFile_), shellQuoted(caption));
     const QString path = folder_.write(relative, script.toUtf8());
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     return path;

@@ -23,8 +23,8 @@ public:
     PreviewPeers& operator=(const PreviewPeers&) = delete;
 
     // An executable below the folder that runs a peer showing this caption
-    // with the arguments it is given; its full path.
-    QString addProgram(const QString& relative, const QString& caption = currentDemoCaption) const;
+    // with the arguments it is given, after a delay (a slow start); its full path.
+    QString addProgram(const QString& relative, const QString& caption = currentDemoCaption, int delayMs = 0) const;
 
     QStringList log() const;
     // Log lines that begin with the prefix ("started", "message", "closed").
