@@ -123,9 +123,10 @@ TEST_F(DemoLinkTest, UncheckingTheSwitchClosesTheProgramAndCheckingItStartsItAne
     edit(*form);
     EXPECT_EQ(peers.lines(QStringLiteral("message")), QStringList{closeRequest});
 
-    // An edit while the new program is waited for starts no second one.
-    peers.addProgram(QStringLiteral("VespiraShowcase"), currentDemoCaption, DemoStartWaitMs / 4);
-    QTimer::singleShot(DemoStartWaitMs / 8, form.get(), [&] { edit(*form); });
+    // An edit while the new program is waited for (it is slow to show its
+    // window, but in time) starts no second one.
+    peers.addProgram(QStringLiteral("VespiraShowcase"), currentDemoCaption, 100);
+    QTimer::singleShot(40, form.get(), [&] { edit(*form); });
     form->CheckBoxUpd->click();
     EXPECT_EQ(settingValue("Options", "Preview"), "1");
     EXPECT_EQ(peers.lines(QStringLiteral("started")).size(), 2);

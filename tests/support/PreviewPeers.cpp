@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -25,18 +26,24 @@ PreviewPeers::PreviewPeers(const TestFolder& folder)
 
 PreviewPeers::~PreviewPeers()
 {
+    QList<qint64> running;
     for (const QString& line : lines(QStringLiteral("started"))) {
         const qint64 pid = line.section(QLatin1Char(' '), 1, 1).toLongLong();
-        if (pid > 0 && isPeerProcess(pid))
+        if (pid > 0 && isPeerProcess(pid)) {
             ::kill(static_cast<pid_t>(pid), SIGTERM);
+            running.append(pid);
+        }
     }
+    // Gone before the test's folders are removed, so none is written meanwhile.
+    waitUntil([&] { return std::none_of(running.begin(), running.end(), isPeerProcess); }, 5000);
 }
 
 QString PreviewPeers::addProgram(const QString& relative, const QString& caption, int delayMs) const
 {
-    const QString script = QStringLiteral("#!/bin/sh\nsleep %1\nexec %2 --log %3 --caption %4 \"$@\"\n")
-                               .arg(QString::number(delayMs / 1000.0), shellQuoted(QStringLiteral(VESPIRA_PREVIEW_PEER_PATH)),
-                                    shellQuoted(logFile_), shellQuoted(caption));
+    const QString delay = delayMs > 0 ? QStringLiteral("sleep %1\n").arg(delayMs / 1000.0) : QString();
+    const QString script = QStringLiteral("#!/bin/sh\n%1exec %2 --log %3 --caption %4 \"$@\"\n")
+                               .arg(delay, shellQuoted(QStringLiteral(VESPIRA_PREVIEW_PEER_PATH)), shellQuoted(logFile_),
+                                    shellQuoted(caption));
     const QString path = folder_.write(relative, script.toUtf8());
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     return path;
