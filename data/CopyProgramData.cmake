@@ -1,3 +1,7 @@
 if(EXISTS ${SRC}/Sections.ini)
   file(COPY ${SRC}/Sections.ini DESTINATION ${DST})
 endif()
+file(MAKE_DIRECTORY ${DST}/Skins)
+if(IS_DIRECTORY ${SRC}/Skins)
+  file(COPY ${SRC}/Skins/ DESTINATION ${DST}/Skins)
+endif()
