@@ -3,7 +3,7 @@
 #include "engine/sSkinManager.h"
 #include "graphics/ovFastAccess.h"
 #include "graphics/sGraphUtils.h"
-#include "render/sStretchCopy.h"
+#include "render/sBitmapCopy.h"
 
 #include <algorithm>
 #include <cstring>
@@ -113,24 +113,6 @@ private:
     int width_ = 0, height_ = 0, bpp_ = 3;
 };
 
-// Plain block copy of a clipped piece (blue, green, red; a 32-bit target's alpha stays).
-void CopyBlock(TBitmap& target, const TRect& destRect, const TBitmap& source, const TRect& srcRect)
-{
-    TPoint at;
-    TRect from;
-    if (!ClipPiece(destRect, srcRect, target, source, 0, at, from))
-        return;
-    const int tbpp = target.BytesPerPixel(), sbpp = source.BytesPerPixel();
-    if (tbpp == sbpp) {
-        for (int y = 0; y < from.Height(); ++y)
-            std::memmove(target.ScanLine(at.Y + y) + at.X * tbpp, source.ScanLine(from.Top + y) + from.Left * sbpp,
-                         std::size_t(from.Width()) * tbpp);
-        return;
-    }
-    ForEachPiecePixel(target, at, source, from, 0,
-                      [](std::uint8_t* d, const std::uint8_t* s, const std::uint8_t*, int, int) { std::memcpy(d, s, 3); });
-}
-
 // Tiles srcRect over area from its top-left corner, cutting the last pieces.
 template <class Piece>
 void Tile(const TRect& area, const TRect& srcRect, Piece piece)
@@ -147,7 +129,7 @@ void Tile(const TRect& area, const TRect& srcRect, Piece piece)
 
 void TileBlock(TBitmap& target, const TRect& area, const TBitmap& source, const TRect& srcRect)
 {
-    Tile(area, srcRect, [&](const TRect& d, const TRect& s) { CopyBlock(target, d, source, s); });
+    Tile(area, srcRect, [&](const TRect& d, const TRect& s) { CopyBitmapRect(target, d, source, s); });
 }
 
 // The band widths of a frame drawn into a smaller size: half the excess comes
@@ -407,7 +389,7 @@ void PaintBorderMask(TBitmap& target, const TRect& rect, bool fillCenter, bool c
         } else if (kind == TPieceKind::Stretch) {
             StretchCopy(target, to, *source, from);
         } else {
-            CopyBlock(target, to, *source, from);
+            CopyBitmapRect(target, to, *source, from);
         }
     });
 }
@@ -521,7 +503,7 @@ void PaintMaskOnBitmap(TBitmap& target, QRegion* region, int stateIndex, const T
         if (corner && region)
             AddKeyRuns(keyRuns, *source, from, at);
         if (!masked && !corner) {
-            CopyBlock(target, to, *source, srcRect);
+            CopyBitmapRect(target, to, *source, srcRect);
             return;
         }
         ForEachPiecePixel(target, at, *source, from, masked ? maskRows : 0,

@@ -1,7 +1,10 @@
-#include "render/sStretchCopy.h"
+#include "render/sBitmapCopy.h"
+
+#include "graphics/sGraphUtils.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -103,5 +106,25 @@ void StretchCopy(TBitmap& destination, const TRect& destRect, const TBitmap& sou
             for (int c = 0; c < 3; ++c)
                 d[c] = std::uint8_t(std::min<std::uint64_t>(255, (acc[c] + (std::uint64_t(1) << 27)) >> 28));
         }
+    }
+}
+
+void CopyBitmapRect(TBitmap& destination, const TRect& destRect, const TBitmap& source, const TRect& srcRect)
+{
+    TPoint at{destRect.Left, destRect.Top};
+    TRect from{srcRect.Left, srcRect.Top, srcRect.Left + std::min(destRect.Width(), srcRect.Width()),
+               srcRect.Top + std::min(destRect.Height(), srcRect.Height())};
+    if (from.Width() <= 0 || from.Height() <= 0 || !ClipCopy(at, from, source, destination))
+        return;
+    const int dbpp = destination.BytesPerPixel(), sbpp = source.BytesPerPixel();
+    for (int y = 0; y < from.Height(); ++y) {
+        std::uint8_t* d = destination.ScanLine(at.Y + y) + at.X * dbpp;
+        const std::uint8_t* s = source.ScanLine(from.Top + y) + from.Left * sbpp;
+        if (dbpp == sbpp) {
+            std::memmove(d, s, std::size_t(from.Width()) * dbpp);
+            continue;
+        }
+        for (int x = 0; x < from.Width(); ++x, d += dbpp, s += sbpp)
+            std::memcpy(d, s, 3);
     }
 }
