@@ -1,0 +1,5 @@
+#include "platform/ProcessMessages.h"
+
+#include <QCoreApplication>
+
+void ProcessMessages() { QCoreApplication::processEvents(); }

@@ -1,0 +1,5 @@
+#pragma once
+
+// Lets the events that are waiting run now, in the middle of an operation (a
+// control that caused an edit finishes repainting before the file is written).
+void ProcessMessages();
