@@ -127,9 +127,26 @@ void Tile(const TRect& area, const TRect& srcRect, Piece piece)
         }
 }
 
+bool Contains(const TBitmap& bitmap, const TRect& r)
+{
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= bitmap.Width() && r.Bottom <= bitmap.Height();
+}
+
+// Plain tiles. Inside both bitmaps only the first row of tiles is copied piece
+// by piece; every later row repeats the row one tile height above it.
 void TileBlock(TBitmap& target, const TRect& area, const TBitmap& source, const TRect& srcRect)
 {
-    Tile(area, srcRect, [&](const TRect& d, const TRect& s) { CopyBitmapRect(target, d, source, s); });
+    auto piece = [&](const TRect& d, const TRect& s) { CopyBitmapRect(target, d, source, s); };
+    const int th = srcRect.Height();
+    if (!Contains(target, area) || !Contains(source, srcRect) || th <= 0 || area.Height() <= th) {
+        Tile(area, srcRect, piece);
+        return;
+    }
+    Tile(TRect{area.Left, area.Top, area.Right, area.Top + th}, srcRect, piece);
+    const int bpp = target.BytesPerPixel();
+    const std::size_t bytes = std::size_t(area.Width()) * bpp;
+    for (int y = area.Top + th; y < area.Bottom; ++y)
+        std::memcpy(target.ScanLine(y) + area.Left * bpp, target.ScanLine(y - th) + area.Left * bpp, bytes);
 }
 
 // The band widths of a frame drawn into a smaller size: half the excess comes
@@ -147,7 +164,9 @@ void ReduceBands(int size, int& first, int& second)
     second = std::max(second, 0);
 }
 
-enum class TPieceKind { Corner, Tile, Stretch };
+// Corners are single pieces; an edge or the centre is one area to tile or
+// to stretch the source piece over.
+enum class TPieceKind { Corner, TileArea, Stretch };
 
 // The pieces of a nine-slice frame: where each goes and where it comes from.
 struct TNineSlice
@@ -188,47 +207,26 @@ struct TNineSlice
         const TRect middle = Sized(FrameLeft + WL, FrameTop + WT, MiddleWidth, MiddleHeight);
 
         piece(TPieceKind::Corner, Sized(d.Left, d.Top, WL, WT), Sized(FrameLeft, FrameTop, WL, WT));
-        Edge(stretch, false, TRect{d.Left, innerTop, d.Left + WL, innerBottom}, leftEdge, piece);
-        Edge(stretch, true, TRect{innerLeft, d.Top, innerRight, d.Top + WT}, topEdge, piece);
+        Edge(stretch, TRect{d.Left, innerTop, d.Left + WL, innerBottom}, leftEdge, piece);
+        Edge(stretch, TRect{innerLeft, d.Top, innerRight, d.Top + WT}, topEdge, piece);
         piece(TPieceKind::Corner, Sized(d.Left, d.Bottom - WB, WL, WB), Sized(FrameLeft, BottomSource(), WL, WB));
-        Edge(stretch, true, TRect{innerLeft, d.Bottom - WB, innerRight, d.Bottom}, bottomEdge, piece);
+        Edge(stretch, TRect{innerLeft, d.Bottom - WB, innerRight, d.Bottom}, bottomEdge, piece);
         piece(TPieceKind::Corner, Sized(d.Right - WR, d.Bottom - WB, WR, WB), Sized(RightSource(), BottomSource(), WR, WB));
         piece(TPieceKind::Corner, Sized(d.Right - WR, d.Top, WR, WT), Sized(RightSource(), FrameTop, WR, WT));
-        Edge(stretch, false, TRect{d.Right - WR, innerTop, d.Right, innerBottom}, rightEdge, piece);
+        Edge(stretch, TRect{d.Right - WR, innerTop, d.Right, innerBottom}, rightEdge, piece);
         if (!centre)
             return;
-        const TRect inner{innerLeft, innerTop, innerRight, innerBottom};
-        if (stretch)
-            piece(TPieceKind::Stretch, inner, middle);
-        else
-            Tile(inner, middle, [&](const TRect& to, const TRect& from) { piece(TPieceKind::Tile, to, from); });
+        Edge(stretch, TRect{innerLeft, innerTop, innerRight, innerBottom}, middle, piece);
     }
 
-    // An edge: one stretched piece, or tiles along it from its start while a
-    // whole piece still fits before the end, then one piece cut to the end.
+    // An edge (or the centre): one stretched piece, or the source piece tiled
+    // from the area's start, the last tile cut at its end.
     template <class Piece>
-    static void Edge(bool stretch, bool horizontal, const TRect& area, const TRect& src, Piece& piece)
+    static void Edge(bool stretch, const TRect& area, const TRect& src, Piece& piece)
     {
-        const int step = horizontal ? src.Width() : src.Height();
-        if (step <= 0 || area.Width() <= 0 || area.Height() <= 0)
+        if (src.Width() <= 0 || src.Height() <= 0 || area.Width() <= 0 || area.Height() <= 0)
             return;
-        if (stretch) {
-            piece(TPieceKind::Stretch, area, src);
-            return;
-        }
-        const int start = horizontal ? area.Left : area.Top;
-        const int end = horizontal ? area.Right : area.Bottom;
-        int at = start;
-        auto place = [&](int length) {
-            if (horizontal)
-                piece(TPieceKind::Tile, Sized(at, area.Top, length, area.Height()), Sized(src.Left, src.Top, length, src.Height()));
-            else
-                piece(TPieceKind::Tile, Sized(area.Left, at, area.Width(), length), Sized(src.Left, src.Top, src.Width(), length));
-        };
-        for (; at < end - step; at += step)
-            place(step);
-        if (at < end)
-            place(end - at);
+        piece(stretch ? TPieceKind::Stretch : TPieceKind::TileArea, area, src);
     }
 };
 
@@ -377,7 +375,9 @@ void PaintBorderMask(TBitmap& target, const TRect& rect, bool fillCenter, bool c
             if (kind == TPieceKind::Corner)
                 CopyMaskedPiece(to, from, target, mask, cornerMode, background, *source);
             else
-                CopyMaskedPiece(to, from, target, mask, false, NoBackground, *source);
+                Tile(to, from, [&](const TRect& d, const TRect& s) {
+                    CopyMaskedPiece(d, s, target, mask, false, NoBackground, *source);
+                });
         });
         return;
     }
@@ -389,7 +389,7 @@ void PaintBorderMask(TBitmap& target, const TRect& rect, bool fillCenter, bool c
         } else if (kind == TPieceKind::Stretch) {
             StretchCopy(target, to, *source, from);
         } else {
-            CopyBitmapRect(target, to, *source, from);
+            TileBlock(target, to, *source, from);
         }
     });
 }
@@ -490,22 +490,14 @@ void PaintMaskOnBitmap(TBitmap& target, QRegion* region, int stateIndex, const T
     const bool stretch = (mask.StretchMode & bfStretch) && !masked;
     const bool centre = fillCenter && (mask.StretchMode & bfFillCenter);
     QRegion keyRuns;
-    slice.Walk(stretch, centre, [&](TPieceKind kind, const TRect& to, const TRect& srcRect) {
-        if (kind == TPieceKind::Stretch) {
-            StretchCopy(target, to, *source, srcRect);
-            return;
-        }
+    // Corners skip their transparent pixels; masked pictures blend every piece.
+    auto piece = [&](bool corner, const TRect& to, const TRect& srcRect) {
         TPoint at;
         TRect from;
         if (!ClipPiece(to, srcRect, target, *source, masked ? maskRows : 0, at, from))
             return;
-        const bool corner = kind == TPieceKind::Corner;
         if (corner && region)
             AddKeyRuns(keyRuns, *source, from, at);
-        if (!masked && !corner) {
-            CopyBitmapRect(target, to, *source, srcRect);
-            return;
-        }
         ForEachPiecePixel(target, at, *source, from, masked ? maskRows : 0,
                           [&](std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m, int, int) {
                               if (corner && IsKeyPixel(s))
@@ -515,6 +507,16 @@ void PaintMaskOnBitmap(TBitmap& target, QRegion* region, int stateIndex, const T
                               else
                                   std::memcpy(d, s, 3);
                           });
+    };
+    slice.Walk(stretch, centre, [&](TPieceKind kind, const TRect& to, const TRect& srcRect) {
+        if (kind == TPieceKind::Corner)
+            piece(true, to, srcRect);
+        else if (kind == TPieceKind::Stretch)
+            StretchCopy(target, to, *source, srcRect);
+        else if (masked)
+            Tile(to, srcRect, [&](const TRect& d, const TRect& s) { piece(false, d, s); });
+        else
+            TileBlock(target, to, *source, srcRect);
     });
     if (region)
         *region = region->subtracted(keyRuns);

@@ -7,6 +7,8 @@
 #include "render/sMaskPaint.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
@@ -167,6 +169,113 @@ void PutParentBackground(const BackgroundRef& background, TBitmap& target, TPoin
                              background.Y + P.Y + rect.Height()});
 }
 
+// True when each row of the own look is one colour: no texture, and a plain
+// colour or a vertical gradient.
+bool RowsAreUniform(const TStateValues& v)
+{
+    return v.IP == 0 && (v.GP == 0 || !v.Steps || v.Steps->empty() || v.Steps->front().Mode == 0);
+}
+
+// Fills bytes of a row with its first three bytes, doubling the copied part each step.
+void RepeatPixel(std::uint8_t* row, std::size_t bytes)
+{
+    for (std::size_t done = 3; done < bytes; done *= 2)
+        std::memcpy(row + done, row, std::min(done, bytes - done));
+}
+
+// The own part of BlendByWeight(parent, own, weight) = (parent * weight +
+// own * (255 - weight) + 127) div 256 for a row of one colour, for 32 pixels:
+// the pattern of blue, green, red repeats every 96 bytes, a whole number of
+// vector registers.
+using TOwnPart = std::array<std::uint16_t, 96>;
+
+TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
+{
+    const std::uint16_t b = std::uint16_t(bgr[0] * (255 - weight) + 127);
+    const std::uint16_t g = std::uint16_t(bgr[1] * (255 - weight) + 127);
+    const std::uint16_t r = std::uint16_t(bgr[2] * (255 - weight) + 127);
+    TOwnPart part;
+    for (std::size_t i = 0; i < part.size(); i += 3) {
+        part[i] = b;
+        part[i + 1] = g;
+        part[i + 2] = r;
+    }
+    return part;
+}
+
+// On x86-64 the row kernel is also built for wider vector units and the best
+// one for the running processor is picked when the program loads.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define WIDEST_VECTORS
+#endif
+
+// target = BlendByWeight(under, own, weight) byte by byte; under may be
+// target. Each block is read into locals first, so nothing aliases.
+WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& ownPart,
+                                       std::size_t bytes, std::uint16_t weight)
+{
+    TOwnPart part = ownPart;
+    std::uint8_t block[std::tuple_size_v<TOwnPart>];
+    std::size_t i = 0;
+    for (; i + part.size() <= bytes; i += part.size()) {
+        std::memcpy(block, under + i, sizeof block);
+        for (std::size_t j = 0; j < part.size(); ++j)
+            block[j] = std::uint8_t(std::uint16_t(block[j] * weight + part[j]) >> 8);
+        std::memcpy(target + i, block, sizeof block);
+    }
+    for (std::size_t j = 0; i < bytes; ++i, ++j)
+        target[i] = std::uint8_t(std::uint16_t(under[i] * weight + part[j]) >> 8);
+}
+
+// The parent's block for the rectangle, when it lies whole in a 24-bit bitmap
+// other than the target; else nullptr.
+const TBitmap* WholeParentBlock(const BackgroundRef& background, const TBitmap& target, TPoint at, const TRect& rect)
+{
+    const TBitmap* parent = background.Ready ? background.Bmp : nullptr;
+    if (!parent || parent == &target || parent->PixelFormat() != TPixelFormat::pf24bit)
+        return nullptr;
+    const bool inside = at.X >= 0 && at.Y >= 0 && at.X + rect.Width() <= parent->Width()
+        && at.Y + rect.Height() <= parent->Height();
+    return inside ? parent : nullptr;
+}
+
+// The same composition as ComposeBackground for a look whose rows are
+// uniform: the look is painted one pixel wide, and each row is spread over
+// the rectangle, blended with the parent in the same pass.
+void ComposeUniformRows(const TsSkinManager& skin, const TStateValues& v, const BackgroundRef& background,
+                        bool parentShows, TBitmap& target, TPoint P, const TRect& rect)
+{
+    const bool blend = parentShows && v.T != 0;
+    TBitmap column = NewBitmap24(1, rect.Height());
+    PaintOwnBackground(skin, v, background, column, TRect{0, 0, 1, rect.Height()});
+    const TPoint at{background.X + P.X, background.Y + P.Y};
+    const TBitmap* parent = blend ? WholeParentBlock(background, target, at, rect) : nullptr;
+    if (blend && !parent)
+        PutParentBackground(background, target, P, rect);
+    // A rectangle under two pixels in either direction is too small to blend into.
+    const bool mix = blend && rect.Width() >= 2 && rect.Height() >= 2;
+    const std::uint16_t weight = std::uint16_t(WeightOfPercent(v.T));
+    const std::size_t bytes = std::size_t(rect.Width()) * 3;
+    TOwnPart part{};
+    for (int y = 0; y < rect.Height(); ++y) {
+        const std::uint8_t* colour = column.ScanLine(y);
+        std::uint8_t* row = target.ScanLine(rect.Top + y) + rect.Left * 3;
+        const std::uint8_t* under = parent ? parent->ScanLine(at.Y + y) + at.X * 3 : row;
+        if (!blend) {
+            std::memcpy(row, colour, 3);
+            RepeatPixel(row, bytes);
+        } else if (!mix) {
+            std::memmove(row, under, bytes);
+        } else {
+            if (y == 0 || std::memcmp(colour, column.ScanLine(y - 1), 3) != 0)
+                part = OwnPart(colour, weight);
+            BlendRowWithColour(row, under, part, bytes, weight);
+        }
+    }
+}
+
 // Own look, parent's look, or both blended by the transparency.
 void ComposeBackground(const TsSkinManager& skin, const TStateValues& v, const BackgroundRef& background,
                        bool parentShows, TBitmap& target, TPoint P, const TRect& rect)
@@ -177,6 +286,10 @@ void ComposeBackground(const TsSkinManager& skin, const TStateValues& v, const B
     }
     if (v.T >= 100) {
         PutParentBackground(background, target, P, rect);
+        return;
+    }
+    if (RowsAreUniform(v)) {
+        ComposeUniformRows(skin, v, background, parentShows, target, P, rect);
         return;
     }
     TBitmap own = NewBitmap24(rect.Width(), rect.Height());

@@ -2,6 +2,7 @@
 
 #include "RenderFixtures.h"
 #include "graphics/sGradient.h"
+#include "render/sBitmapCopy.h"
 #include "render/sMaskPaint.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,44 @@ TEST_F(SectionPaint, FortyPercentTransparencyBlendsParentAndOwnColour)
                                                     blend(GetBValue(p), 0)))
                 << x << "," << y;
         }
+}
+
+TEST_F(SectionPaint, TransparentGradientEqualsParentCopyThenBlendOfTheGradient)
+{
+    section(button).Transparency = 40;
+    section(button).GradientPercent = 100;
+    section(button).GradientArray = {{RGBColor(0, 20, 250), RGBColor(250, 200, 0), 60, 0, 0},
+                                     {RGBColor(250, 200, 0), RGBColor(10, 10, 10), 40, 0, 0}};
+    TBitmap parent = PositionParent(12, 12);
+    // The parent's block whole inside its bitmap, cut at its right edge, and the target itself.
+    const TPoint offsets[] = {{1, 1}, {8, 2}};
+    for (const TPoint& offset : offsets) {
+        TBitmap expected = Solid(7, 9, Paper);
+        CopyBitmapRect(expected, {0, 0, 7, 9}, parent, {offset.X, offset.Y, offset.X + 7, offset.Y + 9});
+        TBitmap gradient(7, 9);
+        PaintGradient(gradient, {0, 0, 7, 9}, section(button).GradientArray);
+        BlendBitmapRect(expected, gradient, 102, {0, 0}, {0, 0, 7, 9});
+        const TBitmap target = item(7, 9, MakeBackgroundRef(&parent, offset.X, offset.Y));
+        for (int y = 0; y < 9; ++y)
+            ASSERT_EQ(Row(target, y), Row(expected, y)) << offset.X << " row " << y;
+    }
+    TBitmap itself = PositionParent(7, 9);
+    TBitmap expected = itself;
+    TBitmap gradient(7, 9);
+    PaintGradient(gradient, {0, 0, 7, 9}, section(button).GradientArray);
+    BlendBitmapRect(expected, gradient, 102, {0, 0}, {0, 0, 7, 9});
+    PaintSectionItem(button, "BUTTON", MakeBackgroundRef(&itself, 0, 0), -1, -1, &skin, itself, {0, 0}, {0, 0, 7, 9},
+                     0, true);
+    for (int y = 0; y < 9; ++y)
+        ASSERT_EQ(Row(itself, y), Row(expected, y)) << "itself, row " << y;
+}
+
+TEST_F(SectionPaint, OnePixelWideTransparentSectionShowsOnlyItsParent)
+{
+    section(button).Transparency = 40;
+    TBitmap parent = PositionParent(5, 5);
+    const TBitmap target = item(1, 3, MakeBackgroundRef(&parent, 2, 1));
+    EXPECT_EQ(Column(target, 0), (std::vector<TColor>{Pixel(parent, 2, 1), Pixel(parent, 2, 2), Pixel(parent, 2, 3)}));
 }
 
 TEST_F(SectionPaint, PlainSectionShowsItsColourOrTheColourOnlyParents)
