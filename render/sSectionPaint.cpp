@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -212,21 +213,31 @@ TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
 #endif
 
 // target = BlendByWeight(under, own, weight) byte by byte; under may be
-// target. Each block is read into locals first, so nothing aliases.
+// target. Each block is read into locals first, so nothing aliases, and is
+// worked on as 16-bit words holding two bytes each, so no byte ever needs
+// widening: the low byte's product moves down, the high byte's stays.
 WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& ownPart,
                                        std::size_t bytes, std::uint16_t weight)
 {
-    TOwnPart part = ownPart;
-    std::uint8_t block[std::tuple_size_v<TOwnPart>];
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::size_t words = std::tuple_size_v<TOwnPart> / 2;
+    std::uint16_t low[words], high[words], block[words];
+    for (std::size_t j = 0; j < words; ++j) {
+        low[j] = ownPart[2 * j];
+        high[j] = ownPart[2 * j + 1];
+    }
     std::size_t i = 0;
-    for (; i + part.size() <= bytes; i += part.size()) {
+    for (; i + sizeof block <= bytes; i += sizeof block) {
         std::memcpy(block, under + i, sizeof block);
-        for (std::size_t j = 0; j < part.size(); ++j)
-            block[j] = std::uint8_t(std::uint16_t(block[j] * weight + part[j]) >> 8);
+        for (std::size_t j = 0; j < words; ++j) {
+            const std::uint16_t lo = std::uint16_t((block[j] & 0xFF) * weight + low[j]) >> 8;
+            const std::uint16_t hi = std::uint16_t((block[j] >> 8) * weight + high[j]) & 0xFF00;
+            block[j] = std::uint16_t(lo | hi);
+        }
         std::memcpy(target + i, block, sizeof block);
     }
     for (std::size_t j = 0; i < bytes; ++i, ++j)
-        target[i] = std::uint8_t(std::uint16_t(under[i] * weight + part[j]) >> 8);
+        target[i] = std::uint8_t(std::uint16_t(under[i] * weight + ownPart[j]) >> 8);
 }
 
 // The parent's block for the rectangle, when it lies whole in a 24-bit bitmap

@@ -19,7 +19,7 @@ TBitmap PositionParent(int width, int height)
     TBitmap parent(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            SetPixel(parent, x, y, RGBColor(std::uint8_t(x * 10), std::uint8_t(y * 10), 7));
+            SetPixel(parent, x, y, RGBColor(std::uint8_t(x * 10), std::uint8_t(y * 10), std::uint8_t(x * y + 7)));
     return parent;
 }
 
@@ -79,34 +79,40 @@ TEST_F(SectionPaint, FortyPercentTransparencyBlendsParentAndOwnColour)
         }
 }
 
+// The same composition, step by step: the parent's block, then the gradient blended in.
+TBitmap ParentThenGradient(const TBitmap& parent, TPoint offset, int width, int height, const TsGradArray& steps)
+{
+    TBitmap expected = Solid(width, height, Paper);
+    CopyBitmapRect(expected, {0, 0, width, height}, parent, {offset.X, offset.Y, offset.X + width, offset.Y + height});
+    TBitmap gradient(width, height);
+    PaintGradient(gradient, {0, 0, width, height}, steps);
+    BlendBitmapRect(expected, gradient, 102, {0, 0}, {0, 0, width, height});
+    return expected;
+}
+
 TEST_F(SectionPaint, TransparentGradientEqualsParentCopyThenBlendOfTheGradient)
 {
     section(button).Transparency = 40;
     section(button).GradientPercent = 100;
-    section(button).GradientArray = {{RGBColor(0, 20, 250), RGBColor(250, 200, 0), 60, 0, 0},
-                                     {RGBColor(250, 200, 0), RGBColor(10, 10, 10), 40, 0, 0}};
-    TBitmap parent = PositionParent(12, 12);
-    // The parent's block whole inside its bitmap, cut at its right edge, and the target itself.
-    const TPoint offsets[] = {{1, 1}, {8, 2}};
-    for (const TPoint& offset : offsets) {
-        TBitmap expected = Solid(7, 9, Paper);
-        CopyBitmapRect(expected, {0, 0, 7, 9}, parent, {offset.X, offset.Y, offset.X + 7, offset.Y + 9});
-        TBitmap gradient(7, 9);
-        PaintGradient(gradient, {0, 0, 7, 9}, section(button).GradientArray);
-        BlendBitmapRect(expected, gradient, 102, {0, 0}, {0, 0, 7, 9});
-        const TBitmap target = item(7, 9, MakeBackgroundRef(&parent, offset.X, offset.Y));
+    const TsGradArray& steps = section(button).GradientArray = {
+        {RGBColor(0, 20, 250), RGBColor(250, 200, 0), 60, 0, 0}, {RGBColor(250, 200, 0), RGBColor(10, 10, 10), 40, 0, 0}};
+    // Narrow and wide (whole blocks of the row kernel and a rest); the parent's
+    // block whole inside its bitmap, cut at its right edge, and the target itself.
+    for (int width : {7, 75}) {
+        TBitmap parent = PositionParent(width + 5, 12);
+        for (const TPoint offset : {TPoint{1, 1}, TPoint{width, 2}}) {
+            const TBitmap expected = ParentThenGradient(parent, offset, width, 9, steps);
+            const TBitmap target = item(width, 9, MakeBackgroundRef(&parent, offset.X, offset.Y));
+            for (int y = 0; y < 9; ++y)
+                ASSERT_EQ(Row(target, y), Row(expected, y)) << width << " at " << offset.X << ", row " << y;
+        }
+        TBitmap itself = PositionParent(width, 9);
+        const TBitmap expected = ParentThenGradient(itself, {0, 0}, width, 9, steps);
+        PaintSectionItem(button, "BUTTON", MakeBackgroundRef(&itself, 0, 0), -1, -1, &skin, itself, {0, 0},
+                         {0, 0, width, 9}, 0, true);
         for (int y = 0; y < 9; ++y)
-            ASSERT_EQ(Row(target, y), Row(expected, y)) << offset.X << " row " << y;
+            ASSERT_EQ(Row(itself, y), Row(expected, y)) << width << " itself, row " << y;
     }
-    TBitmap itself = PositionParent(7, 9);
-    TBitmap expected = itself;
-    TBitmap gradient(7, 9);
-    PaintGradient(gradient, {0, 0, 7, 9}, section(button).GradientArray);
-    BlendBitmapRect(expected, gradient, 102, {0, 0}, {0, 0, 7, 9});
-    PaintSectionItem(button, "BUTTON", MakeBackgroundRef(&itself, 0, 0), -1, -1, &skin, itself, {0, 0}, {0, 0, 7, 9},
-                     0, true);
-    for (int y = 0; y < 9; ++y)
-        ASSERT_EQ(Row(itself, y), Row(expected, y)) << "itself, row " << y;
 }
 
 TEST_F(SectionPaint, OnePixelWideTransparentSectionShowsOnlyItsParent)
