@@ -184,27 +184,22 @@ void RepeatPixel(std::uint8_t* row, std::size_t bytes)
         std::memcpy(row + done, row, std::min(done, bytes - done));
 }
 
-// The own part of BlendByWeight(parent, own, weight) = (parent * weight +
-// own * (255 - weight) + 127) div 256 for a row of one colour, for 32 pixels:
-// the pattern of blue, green, red repeats every 96 bytes, a whole number of
-// vector registers.
-using TOwnPart = std::array<std::uint16_t, 96>;
+// BlendByWeight(parent, own, weight) = (parent * weight + own * (255 - weight)
+// + 127) div 256 with the own part constant along a row of one colour. The
+// row is worked on as 16-bit words holding two bytes each, so no byte needs
+// widening: the low byte's sum moves down, the high byte's stays. Blue, green
+// and red repeat every three words' worth of pixels, so a group of three
+// 64-byte vectors always meets the same own parts.
+using TWords = std::uint16_t __attribute__((vector_size(64)));
+constexpr std::size_t GroupBytes = 3 * sizeof(TWords);
 
-TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
+struct TOwnPart
 {
-    const std::uint16_t b = std::uint16_t(bgr[0] * (255 - weight) + 127);
-    const std::uint16_t g = std::uint16_t(bgr[1] * (255 - weight) + 127);
-    const std::uint16_t r = std::uint16_t(bgr[2] * (255 - weight) + 127);
-    TOwnPart part;
-    for (std::size_t i = 0; i < part.size(); i += 3) {
-        part[i] = b;
-        part[i + 1] = g;
-        part[i + 2] = r;
-    }
-    return part;
-}
+    TWords Low[3];  // of the even bytes of each vector of a group
+    TWords High[3]; // of the odd bytes
+};
 
-// On x86-64 the row kernel is also built for wider vector units and the best
+// On x86-64 the row kernels are also built for wider vector units and the best
 // one for the running processor is picked when the program loads.
 #if defined(__x86_64__) && defined(__GNUC__)
 #define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
@@ -212,32 +207,74 @@ TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
 #define WIDEST_VECTORS
 #endif
 
+// Lane selectors: 1 in the words of a group's vector v whose even (Low) or
+// odd (High) byte belongs to channel c, else 0. Made once.
+struct TChannelLanes
+{
+    TWords Low[3][3]; // [vector][channel]
+    TWords High[3][3];
+
+    TChannelLanes()
+    {
+        for (std::size_t v = 0; v < 3; ++v)
+            for (std::size_t c = 0; c < 3; ++c)
+                for (std::size_t j = 0; j < sizeof(TWords) / 2; ++j) {
+                    const std::size_t at = v * sizeof(TWords) + 2 * j;
+                    Low[v][c][j] = at % 3 == c;
+                    High[v][c][j] = (at + 1) % 3 == c;
+                }
+    }
+};
+
+WIDEST_VECTORS TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
+{
+    static const TChannelLanes lanes;
+    std::uint16_t own[3];
+    for (int c = 0; c < 3; ++c)
+        own[c] = std::uint16_t(bgr[c] * (255 - weight) + 127);
+    TOwnPart part;
+    for (std::size_t v = 0; v < 3; ++v) {
+        part.Low[v] = lanes.Low[v][0] * own[0] + lanes.Low[v][1] * own[1] + lanes.Low[v][2] * own[2];
+        part.High[v] = lanes.High[v][0] * own[0] + lanes.High[v][1] * own[1] + lanes.High[v][2] * own[2];
+    }
+    return part;
+}
+
+// One group of three vectors; under may be target (each vector is read before it is written).
+inline void BlendGroup(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& part, std::uint16_t weight)
+{
+    for (std::size_t v = 0; v < 3; ++v) {
+        TWords x;
+        std::memcpy(&x, under + v * sizeof x, sizeof x);
+        const TWords low = ((x & 0xFF) * weight + part.Low[v]) >> 8;
+        const TWords high = ((x >> 8) * weight + part.High[v]) & 0xFF00;
+        x = low | high;
+        std::memcpy(target + v * sizeof x, &x, sizeof x);
+    }
+}
+
 // target = BlendByWeight(under, own, weight) byte by byte; under may be
-// target. Each block is read into locals first, so nothing aliases, and is
-// worked on as 16-bit words holding two bytes each, so no byte ever needs
-// widening: the low byte's product moves down, the high byte's stays.
-WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& ownPart,
+// target. A row's rest after its last whole group is taken from one more
+// group ending at the row's end (rows are whole pixels, so it meets the same
+// own parts), worked out before anything is written; a row shorter than a
+// group goes through a group-sized buffer.
+WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& part,
                                        std::size_t bytes, std::uint16_t weight)
 {
     static_assert(std::endian::native == std::endian::little);
-    constexpr std::size_t words = std::tuple_size_v<TOwnPart> / 2;
-    std::uint16_t low[words], high[words], block[words];
-    for (std::size_t j = 0; j < words; ++j) {
-        low[j] = ownPart[2 * j];
-        high[j] = ownPart[2 * j + 1];
+    std::uint8_t last[GroupBytes] = {};
+    if (bytes < GroupBytes) {
+        std::memcpy(last, under, bytes);
+        BlendGroup(last, last, part, weight);
+        std::memcpy(target, last, bytes);
+        return;
     }
+    const std::size_t lastStart = bytes - GroupBytes;
+    BlendGroup(last, under + lastStart, part, weight);
     std::size_t i = 0;
-    for (; i + sizeof block <= bytes; i += sizeof block) {
-        std::memcpy(block, under + i, sizeof block);
-        for (std::size_t j = 0; j < words; ++j) {
-            const std::uint16_t lo = std::uint16_t((block[j] & 0xFF) * weight + low[j]) >> 8;
-            const std::uint16_t hi = std::uint16_t((block[j] >> 8) * weight + high[j]) & 0xFF00;
-            block[j] = std::uint16_t(lo | hi);
-        }
-        std::memcpy(target + i, block, sizeof block);
-    }
-    for (std::size_t j = 0; i < bytes; ++i, ++j)
-        target[i] = std::uint8_t(std::uint16_t(under[i] * weight + ownPart[j]) >> 8);
+    for (; i + GroupBytes <= bytes; i += GroupBytes)
+        BlendGroup(target + i, under + i, part, weight);
+    std::memcpy(target + i, last + (i - lastStart), bytes - i);
 }
 
 // The parent's block for the rectangle, when it lies whole in a 24-bit bitmap
