@@ -190,7 +190,9 @@ void RepeatPixel(std::uint8_t* row, std::size_t bytes)
 // widening: the low byte's sum moves down, the high byte's stays. Blue, green
 // and red repeat every three words' worth of pixels, so a group of three
 // 64-byte vectors always meets the same own parts.
-using TWords = std::uint16_t __attribute__((vector_size(64)));
+// Only as aligned as its words: values of it are kept and passed across the
+// clones built for different vector units, whose stack alignments differ.
+typedef std::uint16_t TWords __attribute__((vector_size(64), aligned(2)));
 constexpr std::size_t GroupBytes = 3 * sizeof(TWords);
 
 struct TOwnPart
