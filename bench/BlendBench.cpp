@@ -7,8 +7,10 @@
 #include <cstring>
 #include <vector>
 
-// BlendRegion beside memcpy of the same rows, on bitmaps the size of a
-// button, a dialog and a large window.
+// BlendRegion beside memcpy of the same rows, on areas the size of a button, a
+// dialog and a large window: with inset 0 two bitmaps of the same size (a
+// cross-fade), with inset 1 a bitmap of the area's size blended into one a
+// pixel larger on every side (a section painted over its background).
 
 static void FillPattern(TBitmap& bitmap, unsigned seed)
 {
@@ -19,53 +21,64 @@ static void FillPattern(TBitmap& bitmap, unsigned seed)
     }
 }
 
-struct BitmapPair
+struct BlendSetup
 {
-    explicit BitmapPair(const benchmark::State& state)
-        : source(NewBitmap24(int(state.range(0)), int(state.range(1))))
-        , destination(NewBitmap24(int(state.range(0)), int(state.range(1))))
+    explicit BlendSetup(const benchmark::State& state)
+        : width(int(state.range(0)))
+        , height(int(state.range(1)))
+        , inset(int(state.range(2)))
+        , source(NewBitmap24(width, height))
+        , destination(NewBitmap24(width + 2 * inset, height + 2 * inset))
     {
         FillPattern(source, 1);
         FillPattern(destination, 2);
     }
-    std::int64_t Bytes() const { return std::int64_t(destination.Width()) * destination.Height() * 3; }
+    std::int64_t Bytes() const { return std::int64_t(width) * height * 3; }
+    int width;
+    int height;
+    int inset;
     TBitmap source;
     TBitmap destination;
 };
 
 static void BlendRegion(benchmark::State& state)
 {
-    BitmapPair pair(state);
+    BlendSetup setup(state);
     for (auto _ : state) {
-        SharedFastSum24.BindPair(&pair.source, &pair.destination);
+        SharedFastSum24.BindPair(&setup.source, &setup.destination);
         SharedFastSum24.Weight = 102;
+        SharedFastSum24.SourceRect = TRect{0, 0, setup.width, setup.height};
+        SharedFastSum24.DestRect = TRect{setup.inset, setup.inset, setup.inset + setup.width, setup.inset + setup.height};
         SharedFastSum24.BlendRegion();
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * pair.Bytes());
+    state.SetBytesProcessed(state.iterations() * setup.Bytes());
 }
 
 static void MemcpyRows(benchmark::State& state)
 {
-    BitmapPair pair(state);
-    const std::size_t rowBytes = std::size_t(pair.destination.Width()) * 3;
+    BlendSetup setup(state);
+    const std::size_t rowBytes = std::size_t(setup.width) * 3;
     for (auto _ : state) {
-        for (int y = pair.destination.Height() - 1; y >= 0; --y)
-            std::memcpy(pair.destination.ScanLine(y), pair.source.ScanLine(y), rowBytes);
+        for (int y = 0; y < setup.height; ++y)
+            std::memcpy(setup.destination.ScanLine(y + setup.inset) + setup.inset * 3, setup.source.ScanLine(y), rowBytes);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * pair.Bytes());
+    state.SetBytesProcessed(state.iterations() * setup.Bytes());
 }
 
-// The machine may be shared: with --benchmark_repetitions the fastest run is
-// reported beside the mean and median, as the least disturbed one.
-static void Sizes(benchmark::internal::Benchmark* b)
+// Arguments: width, height, inset. The machine may be shared: with
+// --benchmark_repetitions the fastest run is reported beside the mean and
+// median, as the least disturbed one.
+static void Cases(benchmark::internal::Benchmark* b)
 {
-    b->Args({100, 30})->Args({400, 300})->Args({1600, 1200});
+    b->ArgNames({"w", "h", "inset"});
+    for (const int inset : {0, 1})
+        b->Args({100, 30, inset})->Args({400, 300, inset})->Args({1600, 1200, inset});
     b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 }
 
-BENCHMARK(BlendRegion)->Apply(Sizes);
-BENCHMARK(MemcpyRows)->Apply(Sizes);
+BENCHMARK(BlendRegion)->Apply(Cases);
+BENCHMARK(MemcpyRows)->Apply(Cases);
 
 BENCHMARK_MAIN();

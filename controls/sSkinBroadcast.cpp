@@ -1,6 +1,8 @@
 #include "controls/sSkinBroadcast.h"
 
 #include "engine/sSkinCommand.h"
+#include "engine/sSkinManager.h"
+#include "platform/Dialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -50,4 +52,6 @@ void BroadcastToApplicationForms(SkinCommandEvent& event)
 void InstallSkinBroadcast()
 {
     SetSkinBroadcast(BroadcastToApplicationForms);
+    TsSkinManager::SetMessageHandler(
+        [](const std::string& text) { AppDialogs().Warning(QString::fromLatin1(text.c_str())); });
 }

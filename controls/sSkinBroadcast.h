@@ -14,6 +14,7 @@ void BroadcastSkinCommand(QWidget* container, SkinCommandEvent& event);
 // controls themselves.
 void BroadcastToApplicationForms(SkinCommandEvent& event);
 
-// Makes the skin managers reach the application's windows: called once at
+// Makes the skin managers reach the application's windows and its user
+// (their notices become warnings of the Dialogs service): called once at
 // start by every program that shows skinned windows.
 void InstallSkinBroadcast();

@@ -53,17 +53,6 @@ std::int16_t Index16(int index)
     return index > std::numeric_limits<std::int16_t>::max() ? std::int16_t(-1) : std::int16_t(index);
 }
 
-// Effective width of one band: its own width, else the common border width,
-// else a third of the frame side.
-int BandWidth(int own, int borderWidth, int frameSide)
-{
-    if (own > 0)
-        return own;
-    if (borderWidth > 0)
-        return borderWidth;
-    return frameSide / 3;
-}
-
 } // namespace
 
 int MaskFrameWidth(const TsMaskData& mask)
@@ -123,34 +112,36 @@ bool TsSkinModel::IsValidMask(int index) const
 
 int TsSkinModel::MaskWL(int maskIndex) const
 {
-    if (!IsValidMask(maskIndex))
-        return 0;
-    const TsMaskData& m = MaskArray[std::size_t(maskIndex)];
-    return BandWidth(m.WL, m.BorderWidth, MaskFrameWidth(m));
-}
-
-int TsSkinModel::MaskWR(int maskIndex) const
-{
-    if (!IsValidMask(maskIndex))
-        return 0;
-    const TsMaskData& m = MaskArray[std::size_t(maskIndex)];
-    return BandWidth(m.WR, m.BorderWidth, MaskFrameWidth(m));
+    return EffectiveBand(maskIndex, &TsMaskData::WL, MaskFrameWidth);
 }
 
 int TsSkinModel::MaskWT(int maskIndex) const
 {
-    if (!IsValidMask(maskIndex))
-        return 0;
-    const TsMaskData& m = MaskArray[std::size_t(maskIndex)];
-    return BandWidth(m.WT, m.BorderWidth, MaskFrameHeight(m));
+    return EffectiveBand(maskIndex, &TsMaskData::WT, MaskFrameHeight);
+}
+
+int TsSkinModel::MaskWR(int maskIndex) const
+{
+    return EffectiveBand(maskIndex, &TsMaskData::WR, MaskFrameWidth);
 }
 
 int TsSkinModel::MaskWB(int maskIndex) const
 {
+    return EffectiveBand(maskIndex, &TsMaskData::WB, MaskFrameHeight);
+}
+
+// A band's own width, else the common border width, else a third of the
+// frame side it runs along.
+int TsSkinModel::EffectiveBand(int maskIndex, std::int16_t TsMaskData::*band, int (*frameSide)(const TsMaskData&)) const
+{
     if (!IsValidMask(maskIndex))
         return 0;
     const TsMaskData& m = MaskArray[std::size_t(maskIndex)];
-    return BandWidth(m.WB, m.BorderWidth, MaskFrameHeight(m));
+    if (m.*band > 0)
+        return m.*band;
+    if (m.BorderWidth > 0)
+        return m.BorderWidth;
+    return frameSide(m) / 3;
 }
 
 TSize TsSkinModel::MaskCellSize(int maskIndex) const
@@ -163,45 +154,48 @@ TSize TsSkinModel::MaskCellSize(int maskIndex) const
     return {MaskFrameWidth(m), MaskFrameHeight(m)};
 }
 
+const TsGeneralData* TsSkinModel::SectionNamed(std::string_view sectionName) const
+{
+    const int i = SectionIndexOf(sectionName);
+    return i < 0 ? nullptr : &SectionArray[std::size_t(i)];
+}
+
 TColor TsSkinModel::GlobalColor() const
 {
-    const int i = SectionIndexOf("GLOBALINFO");
-    return ColorToRGB(i < 0 ? clBtnFace : SectionArray[std::size_t(i)].Color);
+    const TsGeneralData* global = SectionNamed("GLOBALINFO");
+    return ColorToRGB(global ? global->Color : clBtnFace);
 }
 
 TColor TsSkinModel::GlobalFontColor() const
 {
-    const int i = SectionIndexOf("GLOBALINFO");
-    return i < 0 ? clFuchsia : ColorToRGB(SectionArray[std::size_t(i)].FontColor[1]);
+    const TsGeneralData* global = SectionNamed("GLOBALINFO");
+    return global ? ColorToRGB(global->FontColor[1]) : clFuchsia;
 }
 
 TColor TsSkinModel::GlobalHotColor() const
 {
-    const int i = SectionIndexOf("GLOBALINFO");
-    return ColorToRGB(i < 0 ? clWindow : SectionArray[std::size_t(i)].HotColor);
+    const TsGeneralData* global = SectionNamed("GLOBALINFO");
+    return ColorToRGB(global ? global->HotColor : clWindow);
 }
 
 TColor TsSkinModel::EditHotFontColor() const
 {
-    const int i = SectionIndexOf("EDIT");
-    return i < 0 ? clFuchsia : ColorToRGB(SectionArray[std::size_t(i)].HotFontColor[1]);
+    const TsGeneralData* edit = SectionNamed("EDIT");
+    return edit ? ColorToRGB(edit->HotFontColor[1]) : clFuchsia;
 }
 
 TColor TsSkinModel::MenuHotColor() const
 {
-    const int i = SectionIndexOf("MENUITEM");
-    if (i >= 0 && IsUsableMenuColor(SectionArray[std::size_t(i)].HotColor))
-        return ColorToRGB(SectionArray[std::size_t(i)].HotColor);
-    return ColorToRGB(clHighlight);
+    const TsGeneralData* item = SectionNamed("MENUITEM");
+    return ColorToRGB(item && IsUsableMenuColor(item->HotColor) ? item->HotColor : clHighlight);
 }
 
 TColor TsSkinModel::MenuHotFontColor() const
 {
-    const int i = SectionIndexOf("MENUITEM");
-    if (i >= 0) {
-        const TsGeneralData& item = SectionArray[std::size_t(i)];
-        const TColor font = item.HotFontColor[1];
-        if (IsUsableMenuColor(font) && font != clBlack && IsUsableMenuColor(item.HotColor))
+    const TsGeneralData* item = SectionNamed("MENUITEM");
+    if (item) {
+        const TColor font = item->HotFontColor[1];
+        if (IsUsableMenuColor(font) && font != clBlack && IsUsableMenuColor(item->HotColor))
             return ColorToRGB(font);
     }
     return ColorToRGB(clHighlightText);

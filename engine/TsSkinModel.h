@@ -208,12 +208,18 @@ public:
     TColor MenuHotColor() const;
     TColor MenuHotFontColor() const;
 
+    // The section of that name, or none.
+    const TsGeneralData* SectionNamed(std::string_view sectionName) const;
+
     void FillStdIndexes();
     void ClearStdIndexes();
     // Releases every image, background and section.
     void ClearModel();
     void ReleaseImages();
     void ReleasePatterns();
+
+private:
+    int EffectiveBand(int maskIndex, std::int16_t TsMaskData::*band, int (*frameSide)(const TsMaskData&)) const;
 };
 
 // Frame of an image: its rectangle cut into ImageCount columns and MaskType + 1

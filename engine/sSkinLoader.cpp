@@ -14,8 +14,8 @@
 #include "skinfiles/sStoreUtils.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -31,14 +31,21 @@ bool IsAbsoluteName(std::string_view name)
     return (!name.empty() && name.front() == '/') || name.find(':') != std::string_view::npos;
 }
 
+// Only regular files of a sane size are read: a skin naming a device or a
+// huge file must not hang or exhaust the program.
 std::optional<Bytes> ReadWholeFile(const std::string& path)
 {
-    if (path.empty())
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > std::uintmax_t(MaxEntrySize))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    Bytes bytes(std::size_t(size), 0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)))
         return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return bytes;
 }
 
 // The path of an existing skin file: the name inside the skin folder (its
@@ -58,28 +65,31 @@ public:
     explicit TsImageReader(TsSkinLoadContext& context) : context_(context) {}
 
     // The bytes of a skin file: in a packed skin the first archive entry whose
-    // upper-cased name equals name, else the file in the skin folder.
-    std::optional<Bytes> FileBytes(const std::string& name) const
+    // upper-cased name equals name (borrowed, not copied), else the file in
+    // the skin folder (read into store). None when there is no such file.
+    const Bytes* FileBytes(const std::string& name, std::optional<Bytes>& store) const
     {
         if (context_.Model.PackedSource) {
             const TovSkinConvertor* archive = context_.Archive;
             if (!archive)
-                return std::nullopt;
+                return nullptr;
             const std::size_t searched = std::min<std::size_t>(archive->ImageItems.size(),
                                                                std::size_t(std::max(archive->ItemCount, 0)));
             for (std::size_t i = 0; i < searched; ++i)
                 if (UpperCaseAscii(archive->ImageItems[i].Name) == name)
-                    return archive->ImageItems[i].Data;
-            return std::nullopt;
+                    return &archive->ImageItems[i].Data;
+            return nullptr;
         }
-        return ReadWholeFile(SkinFilePath(context_.Model.SkinData.SkinPath, name));
+        store = ReadWholeFile(SkinFilePath(context_.Model.SkinData.SkinPath, name));
+        return store ? &*store : nullptr;
     }
 
     // Decodes a skin image; nothing (and a note) when it is missing or damaged.
     template <typename DecodeFn>
     std::unique_ptr<TBitmap> Decode(const std::string& name, const std::string& where, DecodeFn decode) const
     {
-        const std::optional<Bytes> bytes = FileBytes(name);
+        std::optional<Bytes> store;
+        const Bytes* bytes = FileBytes(name, store);
         if (!bytes) {
             Note(where + ": file \"" + name + "\" not found");
             return nullptr;
@@ -126,7 +136,9 @@ private:
 
 std::string Where(std::string_view section, std::string_view key)
 {
-    return "[" + std::string(section) + "] " + std::string(key);
+    std::string where = "[";
+    where.append(section).append("] ").append(key);
+    return where;
 }
 
 // Runs a read that may meet a malformed number and reports it with its place.
@@ -150,6 +162,21 @@ void MakeWhiteTransparent(TBitmap& bmp)
             if (p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF)
                 std::fill(p, p + bpp, std::uint8_t(0));
     }
+}
+
+// A 24-bit copy of a bitmap: the colour bytes of each pixel, alpha dropped.
+std::unique_ptr<TBitmap> Copy24(const TBitmap& source)
+{
+    if (source.PixelFormat() == TPixelFormat::pf24bit)
+        return std::make_unique<TBitmap>(source);
+    auto copy = std::make_unique<TBitmap>(source.Width(), source.Height());
+    for (int y = 0; y < source.Height(); ++y) {
+        const std::uint8_t* from = source.ScanLine(y);
+        std::uint8_t* to = copy->ScanLine(y);
+        for (int x = 0; x < source.Width(); ++x, from += 4, to += 3)
+            std::copy(from, from + 3, to);
+    }
+    return copy;
 }
 
 void SetLayout(TsMaskData& mask, const TsImageValue& v)
@@ -283,15 +310,13 @@ public:
 
     void LoadStoredSkin(const TsStoredSkin& stored)
     {
-        context_.Model.MasterBitmap = std::make_unique<TBitmap>(stored.MasterBitmap);
-        context_.Model.MasterBitmap->SetPixelFormat(TPixelFormat::pf24bit);
+        context_.Model.MasterBitmap = Copy24(stored.MasterBitmap);
         for (const TsSkinImage& item : stored.Images) {
             TsMaskData& mask = Append(UpperCaseAscii(item.SectionName), UpperCaseAscii(item.PropertyName), item.ImgType);
             TsImageValue v{item.Left, item.Top, item.Right, item.Bottom, item.ImageCount, item.MaskType,
                            item.BorderWidth, item.StretchMode, item.WL, item.WT, item.WR, item.WB};
             if (!item.Name.empty()) {
-                mask.Bmp = std::make_unique<TBitmap>(item.Image);
-                mask.Bmp->SetPixelFormat(TPixelFormat::pf24bit);
+                mask.Bmp = Copy24(item.Image);
                 v.Left = v.Top = 0;
                 v.Right = mask.Bmp->Width();
                 v.Bottom = mask.Bmp->Height();

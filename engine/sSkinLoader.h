@@ -33,6 +33,8 @@ using TsLoadNotes = std::function<void(TsLoadNoteKind kind, const std::string& t
 // skin in the legacy form) is set.
 struct TsSkinLoadContext
 {
+    explicit TsSkinLoadContext(TsSkinModel& model) : Model(model) {}
+
     TsSkinModel& Model;
     TsSkinManager* Manager = nullptr; // stamped on every image
     const TMemIniFile* SkinDocument = nullptr;

@@ -8,6 +8,7 @@
 #include "skinfiles/sStoreUtils.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -47,6 +48,18 @@ bool FileExists(const std::string& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+// The folder of the running program with a trailing "/", which relative skin
+// directories start from; VESPIRA_PROGRAM_DIR overrides it as for every program.
+std::string ProgramFolder()
+{
+    const char* overridden = std::getenv("VESPIRA_PROGRAM_DIR");
+    if (overridden && *overridden)
+        return IncludeTrailingSeparator(overridden);
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("./") : IncludeTrailingSeparator(program.parent_path().string());
 }
 
 void SetDocumentText(TMemIniFile& document, const std::vector<std::uint8_t>& bytes)

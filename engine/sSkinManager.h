@@ -3,6 +3,7 @@
 #include "engine/TsSkinModel.h"
 #include "engine/sSkinLoader.h"
 #include "engine/sStoredSkins.h"
+#include "engine/sVersion.h"
 
 #include <QObject>
 #include <QPointer>
@@ -108,14 +109,13 @@ public:
 
     // The loaded skin's version with "." as separator, or "N/A" without an active skin.
     std::string SkinInfo() const;
-    static std::string Version() { return "6.22"; }
+    static std::string Version() { return SkinEngineVersion; }
 
     std::function<void(TsSkinManager*)> OnBeforeChange;
     std::function<void(TsSkinManager*)> OnAfterChange;
 
     void BeginLoading();
     void Loaded();
-    bool IsLoading() const { return loading_; }
 
     std::string ResolvedSkinDirectory() const;
     std::string NormalizedSkinDirectory() const;

@@ -1,16 +1,6 @@
 #include "engine/sStoredSkins.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 namespace {
-
-std::string WithTrailingSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
 
 bool StartsWith(std::string_view s, std::string_view prefix)
 {
@@ -36,16 +26,6 @@ bool IsAbsolute(std::string_view path)
 
 } // namespace
 
-std::string ProgramFolder()
-{
-    const char* overridden = std::getenv("VESPIRA_PROGRAM_DIR");
-    if (overridden && *overridden)
-        return WithTrailingSlash(overridden);
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("./") : WithTrailingSlash(program.parent_path().string());
-}
-
 std::string ResolveSkinDirectory(std::string_view skinDirectory, std::string_view programFolder)
 {
     std::string_view s = skinDirectory;
@@ -64,12 +44,6 @@ int TsStoredSkins::IndexOf(std::string_view name) const
         if (Items[i].Name == name)
             return int(i);
     return -1;
-}
-
-const TsStoredSkin* TsStoredSkins::Find(std::string_view name) const
-{
-    const int i = IndexOf(name);
-    return i < 0 ? nullptr : &Items[std::size_t(i)];
 }
 
 TsStoredSkin& TsStoredSkins::Add(std::string name)

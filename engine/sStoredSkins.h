@@ -9,10 +9,6 @@
 #include <string_view>
 #include <vector>
 
-// The folder of the running program with a trailing "/"; the environment
-// variable VESPIRA_PROGRAM_DIR overrides it.
-std::string ProgramFolder();
-
 // The skin directory as skin folders and lists use it: "../X" is X in the
 // parent of programFolder (one level only), "./X" and any other relative X are
 // X in programFolder; an absolute value (starting with "/", or written with a
@@ -102,10 +98,8 @@ class TsStoredSkins
 public:
     std::vector<TsStoredSkin> Items;
 
-    int Count() const { return int(Items.size()); }
     bool Empty() const { return Items.empty(); }
     // The first item named name, else -1.
     int IndexOf(std::string_view name) const;
-    const TsStoredSkin* Find(std::string_view name) const;
     TsStoredSkin& Add(std::string name);
 };

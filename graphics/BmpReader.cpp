@@ -252,15 +252,21 @@ private:
     bool standard32_;
 };
 
-void decodeUncompressed(const TBmpHeader& h, const std::uint8_t* data, std::size_t size, const TRowConverter& converter,
-                        TBitmap& bitmap)
+std::size_t sourceStride(const TBmpHeader& h)
 {
-    const std::size_t rowBits = std::size_t(h.width) * std::size_t(h.bitCount);
-    const std::size_t stride = (rowBits + 31) / 32 * 4;
-    // The last row may lack its padding.
-    const std::size_t needed = stride * std::size_t(h.height - 1) + (rowBits + 7) / 8;
-    if (size - h.pixelOffset < needed)
-        invalidBmp();
+    return (std::size_t(h.width) * std::size_t(h.bitCount) + 31) / 32 * 4;
+}
+
+// Checked before the bitmap is allocated; the last row may lack its padding.
+bool holdsEveryRow(const TBmpHeader& h, std::size_t size)
+{
+    const std::size_t lastRow = (std::size_t(h.width) * std::size_t(h.bitCount) + 7) / 8;
+    return size - h.pixelOffset >= sourceStride(h) * std::size_t(h.height - 1) + lastRow;
+}
+
+void decodeUncompressed(const TBmpHeader& h, const std::uint8_t* data, const TRowConverter& converter, TBitmap& bitmap)
+{
+    const std::size_t stride = sourceStride(h);
     const std::uint8_t* pixels = data + h.pixelOffset;
     for (int y = 0; y < h.height; ++y) {
         const int sourceRow = h.topDown ? y : h.height - 1 - y;
@@ -322,12 +328,15 @@ void decodeRunLength(const TBmpHeader& h, const std::uint8_t* data, std::size_t 
 TBitmap ReadBmp(const std::uint8_t* data, std::size_t size, TBmpAlpha alpha)
 {
     const TBmpHeader header = parseHeader(data, size);
+    const bool runLength = header.compression == BI_RLE8 || header.compression == BI_RLE4;
+    if (!runLength && !holdsEveryRow(header, size))
+        invalidBmp();
     const bool keepAlpha = alpha == TBmpAlpha::Keep && header.bitCount == 32;
     TBitmap bitmap(header.width, header.height, keepAlpha ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
     const TRowConverter converter(header, keepAlpha);
-    if (header.compression == BI_RLE8 || header.compression == BI_RLE4)
+    if (runLength)
         decodeRunLength(header, data, size, converter, bitmap);
     else
-        decodeUncompressed(header, data, size, converter, bitmap);
+        decodeUncompressed(header, data, converter, bitmap);
     return bitmap;
 }

@@ -58,40 +58,70 @@ bool TovFastSum24::BindPair(const TBitmap* source, TBitmap* destination)
     return true;
 }
 
-// On x86-64 the row kernel is also built for wider vector units and the best
-// one for the running processor is picked when the program loads.
+// Where the blended bytes lie: the first byte of the region's top row on each
+// side, the bytes of a row, the number of rows and the strides.
+struct BlendRows
+{
+    std::uint8_t* Destination;
+    const std::uint8_t* Source;
+    int Bytes;
+    int Rows;
+    std::ptrdiff_t DestStride;
+    std::ptrdiff_t SourceStride;
+};
+
+// On x86-64 the kernel is also built for 256-bit vector units and picked when
+// the program loads if the processor has them (measured faster here than the
+// 512-bit build).
 #if defined(__x86_64__) && defined(__GNUC__)
-#define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#define WIDEST_VECTORS __attribute__((target_clones("avx2", "default")))
 #else
 #define WIDEST_VECTORS
 #endif
 
-// Rows that cannot overlap: the compiler may vectorise freely.
-WIDEST_VECTORS static void BlendRowApart(std::uint8_t* __restrict destination, const std::uint8_t* __restrict source, int bytes,
-                          std::uint8_t weight)
+static inline void BlendRowApart(std::uint8_t* __restrict destination, const std::uint8_t* __restrict source,
+                                 int bytes, std::uint8_t weight)
 {
     for (int i = 0; i < bytes; ++i)
         destination[i] = BlendByWeight(destination[i], source[i], weight);
 }
 
-// A bitmap blended into itself: the last-to-first order decides which bytes a
-// later step reads, so it is kept literally.
-static void BlendRowBackwards(std::uint8_t* destination, const std::uint8_t* source, int bytes, std::uint8_t weight)
+// Two different bitmaps cannot overlap, so the order makes no difference to
+// the result: rows are walked top down, the way the memory prefetcher likes
+// it, and the compiler may vectorise each row freely.
+WIDEST_VECTORS static void BlendApart(const BlendRows& rows, std::uint8_t weight)
 {
-    for (int i = bytes - 1; i >= 0; --i)
-        destination[i] = BlendByWeight(destination[i], source[i], weight);
+    if (rows.DestStride == rows.Bytes && rows.SourceStride == rows.Bytes) {
+        // Whole rows without padding on both sides: one run.
+        BlendRowApart(rows.Destination, rows.Source, rows.Bytes * rows.Rows, weight);
+        return;
+    }
+    for (int y = 0; y < rows.Rows; ++y)
+        BlendRowApart(rows.Destination + y * rows.DestStride, rows.Source + y * rows.SourceStride, rows.Bytes, weight);
+}
+
+// A bitmap blended into itself: walking rows and bytes from the last to the
+// first decides which bytes a later step reads, so that order is kept.
+static void BlendBackwards(const BlendRows& rows, std::uint8_t weight)
+{
+    for (int y = rows.Rows - 1; y >= 0; --y) {
+        std::uint8_t* d = rows.Destination + y * rows.DestStride;
+        const std::uint8_t* s = rows.Source + y * rows.SourceStride;
+        for (int i = rows.Bytes - 1; i >= 0; --i)
+            d[i] = BlendByWeight(d[i], s[i], weight);
+    }
 }
 
 void TovFastSum24::BlendRegion()
 {
-    const int bytes = DestRect.Width() * 3;
-    const bool apart = static_cast<const TBitmap*>(Destination) != Source;
-    for (int y = DestRect.Height() - 1; y >= 0; --y) {
-        std::uint8_t* d = DestRow0 + (DestRect.Top + y) * DestStride + DestRect.Left * 3;
-        const std::uint8_t* s = SourceRow0 + (SourceRect.Top + y) * SourceStride + SourceRect.Left * 3;
-        if (apart)
-            BlendRowApart(d, s, bytes, Weight);
-        else
-            BlendRowBackwards(d, s, bytes, Weight);
-    }
+    const BlendRows rows{DestRow0 + DestRect.Top * DestStride + DestRect.Left * 3,
+                         SourceRow0 + SourceRect.Top * SourceStride + SourceRect.Left * 3,
+                         DestRect.Width() * 3,
+                         DestRect.Height(),
+                         DestStride,
+                         SourceStride};
+    if (static_cast<const TBitmap*>(Destination) != Source)
+        BlendApart(rows, Weight);
+    else
+        BlendBackwards(rows, Weight);
 }

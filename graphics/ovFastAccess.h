@@ -8,13 +8,11 @@
 #include <cstdint>
 
 // The weighted blend of BlendRegion: the destination byte keeps weight/255 and
-// the source adds the rest, rounded by the +127:
-//   (destination * weight + source * (255 - weight) + 127) div 256,
-// written with one product. The sum never exceeds 16 bits; saying so lets the
-// compiler blend sixteen bytes at a time.
+// the source adds the rest, rounded by the +127. The sum never exceeds 16 bits;
+// saying so lets the compiler blend many bytes at a time.
 constexpr std::uint8_t BlendByWeight(std::uint8_t destination, std::uint8_t source, std::uint8_t weight)
 {
-    return std::uint8_t(std::uint16_t((destination - source) * weight + (source << 8) - source + 127) >> 8);
+    return std::uint8_t(std::uint16_t(destination * weight + source * (255 - weight) + 127) >> 8);
 }
 
 // Accessors bind a bitmap once and then read or write pixels without any

@@ -295,22 +295,35 @@ private:
         p_.UseGamma = true;
     }
 
+    // Colours of bKGD and tRNS are only read for depths the image can have.
     void readBackground(const TChunk& chunk)
     {
-        if (p_.ColorScheme == TColorScheme::csIndexed) {
-            if (chunk.length == 1 && std::size_t(chunk.data[0]) * 3 + 3 <= palette_.size()) {
+        if (!validColorFormat())
+            return;
+        switch (p_.ColorScheme) {
+        case TColorScheme::csIndexed:
+            if (chunk.length >= 1 && std::size_t(chunk.data[0]) * 3 + 3 <= palette_.size()) {
                 const std::uint8_t* rgb = &palette_[std::size_t(chunk.data[0]) * 3];
                 g_.backgroundColor_ = RGBColor(rgb[0], rgb[1], rgb[2]);
             }
-        } else if (chunk.length >= 6 && (p_.ColorScheme == TColorScheme::csRGB || p_.ColorScheme == TColorScheme::csRGBA)) {
-            g_.backgroundColor_ = rgbSampleColor(chunk.data);
-        } else if (chunk.length >= 2) {
-            g_.backgroundColor_ = greySampleColor(chunk.data);
+            break;
+        case TColorScheme::csRGB:
+        case TColorScheme::csRGBA:
+            if (chunk.length >= 6)
+                g_.backgroundColor_ = rgbSampleColor(chunk.data);
+            break;
+        case TColorScheme::csG:
+        case TColorScheme::csGA:
+            if (chunk.length >= 2)
+                g_.backgroundColor_ = greySampleColor(chunk.data);
+            break;
         }
     }
 
     void readTransparency(const TChunk& chunk)
     {
+        if (!validColorFormat())
+            return;
         switch (p_.ColorScheme) {
         case TColorScheme::csIndexed:
             g_.transparency_.fill(255);
@@ -320,7 +333,7 @@ private:
         case TColorScheme::csG:
             if (chunk.length >= 2) {
                 g_.transparentColor_ = greySampleColor(chunk.data);
-                transparentSamples_[0] = readU16BE(chunk.data) & sampleMask();
+                transparentSamples_[0] = readU16BE(chunk.data);
                 hasTransparentSample_ = true;
             }
             break;
@@ -328,7 +341,7 @@ private:
             if (chunk.length >= 6) {
                 g_.transparentColor_ = rgbSampleColor(chunk.data);
                 for (int i = 0; i < 3; ++i)
-                    transparentSamples_[i] = readU16BE(chunk.data + 2 * i) & sampleMask();
+                    transparentSamples_[i] = readU16BE(chunk.data + 2 * i);
                 hasTransparentSample_ = true;
             }
             break;

@@ -179,7 +179,7 @@ TDumpNode SkinData(const TsSkinData& s)
 TDumpNode StdIndexes(const TsStdIndexes& x)
 {
     std::vector<std::pair<std::string, TDumpNode>> fields;
-#define VESPIRA_DUMP_FIELD(name) fields.emplace_back(#name, Integer(x.name));
+#define VESPIRA_DUMP_FIELD(name) fields.push_back({#name, Integer(x.name)});
     VESPIRA_STD_INDEXES_16(VESPIRA_DUMP_FIELD)
     VESPIRA_STD_INDEXES_32(VESPIRA_DUMP_FIELD)
 #undef VESPIRA_DUMP_FIELD
@@ -297,7 +297,7 @@ void AppendText(std::string& out, const std::string& name, const TDumpNode& node
             AppendText(out, field, value, depth + 1);
     else
         for (std::size_t i = 0; i < node.items.size(); ++i)
-            AppendText(out, "[" + std::to_string(i) + "]", node.items[i], depth + 1);
+            AppendText(out, std::string("[").append(std::to_string(i)).append("]"), node.items[i], depth + 1);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tools/ArchiveCommands.h"
 #include "tools/RenderCommand.h"
+#include "tools/SkinCommands.h"
 #include "tools/ToolCommand.h"
 
 #include <cstdio>
@@ -12,6 +13,8 @@ namespace {
 std::vector<TToolCommand> allCommands()
 {
     std::vector<TToolCommand> commands = ArchiveCommands();
+    for (const TToolCommand& command : SkinCommands())
+        commands.push_back(command);
     for (const TToolCommand& command : RenderCommands())
         commands.push_back(command);
     return commands;

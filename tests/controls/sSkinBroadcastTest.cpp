@@ -2,6 +2,8 @@
 
 #include "engine/sSkinCommand.h"
 #include "engine/sSkinManager.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QWidget>
 
@@ -68,6 +70,7 @@ TEST(SkinBroadcast, ReachesSkinnedControlsThroughPlainContainers)
     EXPECT_EQ(outer.received, repaint);
     EXPECT_TRUE(inner.received.empty());
     SetSkinBroadcast({});
+    TsSkinManager::SetMessageHandler({});
 }
 
 TEST(SkinBroadcast, TopLevelSkinnedControlsAreSkipped)
@@ -76,6 +79,23 @@ TEST(SkinBroadcast, TopLevelSkinnedControlsAreSkipped)
     SkinCommandEvent event(SkinCmdRefresh);
     BroadcastToApplicationForms(event);
     EXPECT_TRUE(alone.received.empty());
+}
+
+TEST(SkinBroadcast, ManagerNoticesBecomeWarnings)
+{
+    ScriptedDialogs dialogs;
+    InstallSkinBroadcast();
+    TestFolder folder;
+    folder.write("Broken.vpk", "ABCD");
+    {
+        TsSkinManager manager;
+        manager.SetSkinDirectory(folder.path().toStdString());
+        manager.SetSkinName("Broken");
+    }
+    ASSERT_EQ(dialogs.asked(ScriptedDialogs::Kind::Warning).size(), 1u);
+    EXPECT_EQ(dialogs.asked()[0].text, "Loaded data is not packed Vespira file");
+    SetSkinBroadcast({});
+    TsSkinManager::SetMessageHandler({});
 }
 
 } // namespace

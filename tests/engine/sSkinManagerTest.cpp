@@ -232,6 +232,8 @@ TEST_F(ManagerTest, LegacyStoredSkinLoadsFromItsCollections)
     EXPECT_EQ(manager.SkinInfo(), "5.5");
     EXPECT_EQ(manager.SkinData.Shadow1Blur, 3);
     EXPECT_EQ(manager.MasterBitmap->Width(), 40);
+    const std::vector<std::uint8_t> masterRow = PixelBytes(*manager.MasterBitmap);
+    EXPECT_EQ(std::vector<std::uint8_t>(masterRow.begin(), masterRow.begin() + 3), (std::vector<std::uint8_t>{200, 0, 0}));
     const TsGeneralData& b = manager.SectionArray.at(0);
     EXPECT_EQ(b.Color, 0x123456u);
     EXPECT_EQ(b.FontColor[5], 5u);
@@ -246,6 +248,10 @@ TEST_F(ManagerTest, LegacyStoredSkinLoadsFromItsCollections)
     EXPECT_EQ(b.BorderIndex, 0);
     ASSERT_TRUE(manager.MaskArray[1].Bmp);
     EXPECT_EQ(manager.MaskArray[1].Bmp->PixelFormat(), TPixelFormat::pf24bit);
+    std::vector<std::uint8_t> ownRow;
+    for (int x = 0; x < 9; ++x)
+        ownRow.insert(ownRow.end(), {3, 2, 1}); // the colour kept, the alpha dropped
+    EXPECT_EQ(PixelBytes(*manager.MaskArray[1].Bmp), ownRow);
     EXPECT_EQ(manager.MaskArray[1].R, (TRect{0, 0, 9, 4}));
     ASSERT_EQ(manager.PatternArray.size(), 2u);
     EXPECT_EQ(manager.PatternArray[0].SectionName, "BUTTON");

@@ -1,6 +1,8 @@
 #include "graphics/BmpReader.h"
 
+#include "graphics/BmpWriter.h"
 #include "graphics/GraphicErrors.h"
+#include "PixelFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -175,4 +177,27 @@ TEST(BmpReader, MalformedFilesAreRejected)
             EXPECT_STREQ(e.what(), "Cannot load image. Invalid or unexpected BMP image format.") << c.name;
         }
     }
+}
+
+TEST(BmpReader, ReadsWhatTheWriterWrites)
+{
+    TBitmap colour(3, 2, TPixelFormat::pf32bit);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            SetPixel(colour, x, y, RGBColor(std::uint8_t(x * 80), std::uint8_t(y * 90), 7) | (TColor(x + 10 * y) << 24));
+    const std::vector<std::uint8_t> file32 = EncodeBmp(colour);
+    const TBitmap kept = ReadBmp(file32.data(), file32.size(), TBmpAlpha::Keep);
+    const TBitmap dropped = ReadBmp(file32.data(), file32.size());
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            EXPECT_EQ(Pixel(kept, x, y), Pixel(colour, x, y));
+            EXPECT_EQ(Pixel(dropped, x, y), Pixel(colour, x, y) & 0xFFFFFF);
+        }
+
+    TPaletteImage palette{3, 2, {clBlack, clWhite, RGBColor(1, 2, 3)}, {0, 1, 2, 2, 1, 0}};
+    const std::vector<std::uint8_t> file8 = EncodeBmp(palette);
+    const TBitmap indexed = ReadBmp(file8.data(), file8.size());
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(Pixel(indexed, x, y), palette.Palette[palette.Indices[std::size_t(y * 3 + x)]]);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -91,6 +92,8 @@ int largestError(const TBitmap& bmp, Kind kind)
     return worst;
 }
 
+const std::uint8_t FrameMarker[] = {0xFF, 0xC0};
+
 const char* const InvalidJpeg = "Cannot load image. Invalid or unexpected JPEG image format.";
 
 std::string rejection(const Bytes& file)
@@ -124,11 +127,18 @@ TEST(JpegReader, BrokenFilesAreRejectedWithoutOutput)
     Bytes garbage(good.size(), 0x5A);
     Bytes badMarker = good;
     badMarker[1] = 0x00;
+    // Frame header: FF C0, length, precision, height, width.
+    Bytes huge = good;
+    const auto frame = std::search(huge.begin(), huge.end(), std::begin(FrameMarker), std::end(FrameMarker));
+    ASSERT_NE(frame, huge.end());
+    frame[7] = 0xFF; // width 65280
+    frame[8] = 0x00;
     struct Case { const char* name; Bytes file; };
     const Case cases[] = {
         {"empty", {}},
         {"garbage", garbage},
         {"no start marker", badMarker},
+        {"width beyond the bound", huge},
         {"header only", Bytes(good.begin(), good.begin() + 200)},
         {"cut in half", Bytes(good.begin(), good.begin() + std::ptrdiff_t(good.size() / 2))},
     };

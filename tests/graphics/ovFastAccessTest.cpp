@@ -87,7 +87,7 @@ TEST(TovFastSum24, BlendRegionRoundsWithTheWeightFormula)
     }
 }
 
-TEST(TovFastSum24, TheOneProductBlendEqualsTheWrittenFormula)
+TEST(TovFastSum24, SixteenBitBlendEqualsTheFormulaInFullIntegers)
 {
     for (const unsigned weight : {0u, 1u, 2u, 101u, 127u, 128u, 254u, 255u})
         for (unsigned d = 0; d < 256; ++d)
@@ -95,6 +95,32 @@ TEST(TovFastSum24, TheOneProductBlendEqualsTheWrittenFormula)
                 ASSERT_EQ(BlendByWeight(std::uint8_t(d), std::uint8_t(s), std::uint8_t(weight)),
                           (d * weight + s * (255 - weight) + 127) / 256)
                     << d << " " << s << " " << weight;
+}
+
+TEST(TovFastSum24, EveryByteOfTheRowsIsBlendedAndRowPaddingIsLeft)
+{
+    // 4 pixels fill their 12-byte rows exactly; 5 pixels leave one byte of padding.
+    for (const int width : {4, 5}) {
+        SCOPED_TRACE(testing::Message() << "width " << width);
+        TBitmap destination(width, 3);
+        TBitmap source(width, 3);
+        for (int y = 0; y < 3; ++y)
+            for (int i = 0; i < destination.Stride(); ++i) {
+                destination.ScanLine(y)[i] = std::uint8_t(i * 37 + y * 11);
+                source.ScanLine(y)[i] = std::uint8_t(i * 53 + y * 7 + 100);
+            }
+        const TBitmap before = destination;
+        TovFastSum24 sum;
+        ASSERT_TRUE(sum.BindPair(&source, &destination));
+        sum.Weight = 77;
+        sum.BlendRegion();
+        for (int y = 0; y < 3; ++y)
+            for (int i = 0; i < destination.Stride(); ++i) {
+                const unsigned d = before.ScanLine(y)[i], s = source.ScanLine(y)[i];
+                const unsigned expected = i < width * 3 ? (d * 77 + s * 178 + 127) / 256 : d;
+                EXPECT_EQ(destination.ScanLine(y)[i], expected) << "row " << y << " byte " << i;
+            }
+    }
 }
 
 TEST(TovFastSum24, BindPairTakesTheCommonSizeAndRefusesSmallBitmaps)

@@ -495,3 +495,11 @@ TEST(ovPNG, AFailedLoadLeavesTheGraphicAsItWas)
     EXPECT_EQ(graphic.Bitmap().Width(), 2);
     EXPECT_EQ(pixelHex(graphic.Bitmap(), 0, 0), "0000FF");
 }
+
+TEST(ovPNG, IndicesBeyondAShortPaletteAreBlack)
+{
+    const std::string file = pngFile(ihdr(2, 1, 8, 3), chunk("PLTE", std::string("\x10\x20\x30", 3))
+                                                           + chunk("IDAT", deflate(std::string("\0\0\7", 3))));
+    const TPNGGraphic graphic = load(file);
+    EXPECT_EQ(pixelHex(graphic.Bitmap(), 0, 0) + pixelHex(graphic.Bitmap(), 1, 0), "302010000000");
+}
