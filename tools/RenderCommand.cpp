@@ -1,14 +1,13 @@
 #include "tools/RenderCommand.h"
 
-#include "engine/sSkinLoader.h"
 #include "engine/sSkinManager.h"
 #include "graphics/PngWriter.h"
 #include "graphics/sGraphUtils.h"
 #include "render/sSectionPaint.h"
+#include "tools/SkinPath.h"
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -106,18 +105,11 @@ bool ParseOptions(const std::vector<std::string>& args, TRenderOptions& options)
     return haveSection && haveSize;
 }
 
-// Loads a skin folder or a packed skin file into the manager, whose master
-// bitmap the images are then cut from; "" or why it could not be loaded.
+// Loads the skin into the manager, whose master bitmap the images are then
+// cut from; "" or why it could not be loaded.
 std::string LoadSkin(TsSkinManager& manager, const std::string& skin)
 {
-    std::error_code error;
-    std::string failure;
-    if (std::filesystem::is_directory(skin, error))
-        failure = LoadSkinFolder(manager, skin);
-    else if (std::filesystem::is_regular_file(skin, error))
-        failure = LoadSkinArchive(manager, skin);
-    else
-        return skin + " is neither a skin folder nor a packed skin file";
+    std::string failure = LoadSkinPath(manager, skin);
     for (TsMaskData& mask : manager.MaskArray)
         mask.Manager = &manager;
     return failure;
