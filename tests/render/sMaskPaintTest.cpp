@@ -330,6 +330,19 @@ TEST_F(MaskPaint, DisabledGlyphsAreLighterOrHalfTransparent)
     }
 }
 
+TEST_F(MaskPaint, GlyphWithItsOwnBitmapBlendsThroughTheRowsBelow)
+{
+    const int glyph = addMask({0, 0, 2, 2}, 2, 1, 0, 0, 0, 0, 0, itisaGlyph);
+    skin.MaskArray[std::size_t(glyph)].Bmp = std::make_unique<TBitmap>(Solid(2, 2, clFuchsia));
+    TBitmap& own = *skin.MaskArray[std::size_t(glyph)].Bmp;
+    SetPixel(own, 1, 0, Gray(200));
+    SetPixel(own, 1, 1, Gray(100));
+    TBitmap target = Solid(2, 1, Gray(50));
+    PaintGlyphMask(target, {0, 0}, 1, NoBackground, mask(glyph), 1);
+    PaintGlyphMask(target, {1, 0}, 0, NoBackground, mask(glyph), 1); // frame 0 is transparent
+    EXPECT_EQ(Row(target, 0), (std::vector<TColor>{Gray(141), Gray(50)}));
+}
+
 TEST_F(MaskPaint, GlyphAtANegativePointLosesItsLeftAndTopPart)
 {
     paint({0, 0, 3, 3}, Red);

@@ -180,6 +180,17 @@ TEST_F(SectionPaint, StretchHorzTopTextureLeavesTheRestInTheSectionColour)
     EXPECT_EQ(Row(target, 8), std::vector<TColor>(20, Own));
 }
 
+TEST_F(SectionPaint, LargeBackgroundImageIsTiledWhenNoPictureIsNamed)
+{
+    TsPatternData& pattern = skin.PatternArray.emplace_back();
+    pattern.Img = std::make_unique<TBitmap>(Solid(2, 2, Green));
+    SetPixel(*pattern.Img, 0, 0, Red);
+    pattern.SectionName = "BUTTON";
+    pattern.PropertyName = "PATTERN";
+    section(button).ImagePercent = 100;
+    EXPECT_EQ(Picture(item(5, 3, NoBackground), Red), (std::vector<std::string>{"#.#.#", ".....", "#.#.#"}));
+}
+
 TEST_F(SectionPaint, TextureKeepsItsShareOfTheGradient)
 {
     paint({20, 0, 22, 2}, Gray(200));
