@@ -20,6 +20,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TBitmap;
+class TDirectEditPage;
 class TMemIniFile;
 class TUpperCaseMemo;
 
@@ -56,6 +57,8 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+    // Writes the skin document to its file; a failure is reported.
+    void WriteSkinFile();
 
     // New skins and packed skins (closing packs automatically when asked to).
     void Makenewskin1Click();
@@ -69,6 +72,9 @@ public:
     void FillSectionList();
     void FillMissedSections();
     void LoadGlobalData();
+    // Brings a skin written for an older engine up to date (not while a new
+    // skin is being made).
+    void UpgradeSkin();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
 
@@ -76,6 +82,8 @@ public:
     // skin (starting it if needed), and to close.
     void NotifyDemo();
     void CloseDemo();
+    // "Changes preview in the demo" was switched.
+    void CheckBoxUpdClick();
 
     // The editor's settings file, read and written at once.
     QString ReadSettingNow(const char* section, const char* key) const;
@@ -96,6 +104,7 @@ public:
     QString CurrentSkinName;
     std::unique_ptr<TMemIniFile> SkinFile;   // the skin document, none while no skin is open
     QString CurrentSection;
+    double SkinVersion = 0; // the open skin's format version, after its upgrade
     std::unique_ptr<TBitmap> MasterBitmap;   // the open skin's master bitmap, for the image tools
     bool PageLoading = false;   // controls are being filled: their events write nothing
     bool SkinOpening = false;   // a skin is being opened: edits are not published
@@ -140,7 +149,7 @@ public:
     QWidget* TabSheetGlyph;
     QWidget* TabSheetTrackBar;
     QWidget* TabSheetCorners;
-    QWidget* TabSheetDirect;
+    TDirectEditPage* TabSheetDirect;
     QLabel* LabelChooseSection;
     QLabel* LabelSectionsAbout;
     QGroupBox* GroupBoxSectionInfo;
