@@ -49,8 +49,9 @@ public:
     static QString SkinNameOf(const QAction* item);
     static int SkinMenuColumn(int position);
 
-    // The open skin.
+    // The open skin and its folder.
     void OpenSkin();
+    QString SkinFolder() const;
     void CloseSkin();
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
@@ -186,7 +187,6 @@ private:
     QWidget* CreateOptionsPage();
     void SetUpDialogs();
     QList<OptionList> OptionLists() const;
-    QString SkinFolder() const;
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
     void WarnNotWritten(const QString& fileName);
