@@ -1,6 +1,7 @@
 #include "editor/Unit1.h"
 
 #include "editor/TUpperCaseMemo.h"
+#include "editor/UnitGlowing.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
 #include "platform/FileNames.h"
@@ -164,6 +165,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TabSheetSections = CreateSectionsPage();
     TabSheetGlobalData = CreateGlobalDataPage();
     TabSheetOptions = CreateOptionsPage();
+    CreateGlowFields(*this);
     PageControlMain->addTab(TabSheetSections, QStringLiteral(" Sections managing "));
     PageControlMain->addTab(TabSheetGlobalData, QStringLiteral(" Global data "));
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));

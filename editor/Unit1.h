@@ -56,6 +56,7 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+    void WarnNotWritten(const QString& fileName);
 
     // Sections list and property pages.
     void FillSectionList();
@@ -152,6 +153,17 @@ public:
     QWidget* TabSheetShadows;
     QCheckBox* CheckBoxMasterOnly;
 
+    // Glow image counts with their reset buttons: the section's on "Info", the
+    // title buttons' on " Glyphs 2 " (made by CreateGlowFields).
+    QLineEdit* ComboSectionGlowing;
+    QToolButton* CheckSectionGlow;
+    QLineEdit* ComboCloseGlowing;
+    QToolButton* CheckCloseGlow;
+    QLineEdit* ComboMaxGlowing;
+    QToolButton* CheckMaxGlow;
+    QLineEdit* ComboMinGlowing;
+    QToolButton* CheckMinGlow;
+
     // "Editor options".
     QWidget* TabSheetOptions;
     TUpperCaseMemo* MemoGlyph;
@@ -189,5 +201,4 @@ private:
     QList<OptionList> OptionLists() const;
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
-    void WarnNotWritten(const QString& fileName);
 };
