@@ -386,7 +386,9 @@ void TFormSelectImage::LoadMasterValue(std::string_view value)
             SetSelection({image.Left, image.Top, image.Right, image.Bottom});
             {
                 const QSignalBlocker quiet(sComboBox1);
-                sComboBox1->setCurrentIndex(std::clamp(image.StretchMode, 0, sComboBox1->count() - 1));
+                // A fill type the list does not hold reads as "tiled".
+                const bool listed = image.StretchMode >= 0 && image.StretchMode < sComboBox1->count();
+                sComboBox1->setCurrentIndex(listed ? image.StretchMode : 0);
             }
             sCheckBox1->setChecked(image.MaskType == 1);
         } else if (legacy) {
