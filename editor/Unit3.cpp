@@ -731,12 +731,13 @@ void TFormSelectImage::SelectionEditChange(int tag)
     InvalidateView();
 }
 
-// The top left of the cell under a viewport position, in scaled pixels.
+// The top left of the cell under a viewport position, in scaled pixels (also
+// while a scroll position is not yet a whole number of cells).
 QPoint TFormSelectImage::CellAt(const QPoint& position) const
 {
     const QPoint scroll = ScrollPosition();
-    return {scroll.x() + scale_ * (std::max(0, position.x()) / scale_),
-            scroll.y() + scale_ * (std::max(0, position.y()) / scale_)};
+    return {scale_ * ((scroll.x() + std::max(0, position.x())) / scale_),
+            scale_ * ((scroll.y() + std::max(0, position.y())) / scale_)};
 }
 
 // The selection spans the cell where the drag started and the cell under the pointer.

@@ -69,9 +69,9 @@ TEST_P(SelectFromMasterExamples, DraggedSelectionsGiveTheValueOfTheirSyntax)
     reset.setEnabled(false);
     WhenShown<TFormSelectImage> script([&](TFormSelectImage& tool) {
         tool.sTrackBar1->setValue(scale);
-        // Far from the top left, so the drag works through scrolled positions.
-        tool.sScrollBox1->horizontalScrollBar()->setValue(100 * scale);
-        tool.sScrollBox1->verticalScrollBar()->setValue(100 * scale);
+        // Scrolled near the selection, so the drag works through scrolled positions.
+        tool.sScrollBox1->horizontalScrollBar()->setValue(std::max(0, example.firstPixel.x() * scale - 40));
+        tool.sScrollBox1->verticalScrollBar()->setValue(std::max(0, example.firstPixel.y() * scale - 40));
         dragSelection(tool, example.firstPixel, example.lastPixel);
         example.setOptions(tool);
         clickOk(tool);
@@ -131,7 +131,7 @@ TEST_F(SelectImageTest, UseForAllEdgesKeepsTheTypedWidthWithinHalfAState)
 TEST_F(SelectImageTest, WithoutUseForAllEdgesOppositeWidthsShareTheState)
 {
     WhenShown<TFormSelectImage> script([&](TFormSelectImage& tool) {
-        dragSelection(tool, {0, 0}, {29, 9}); // 30 x 10, three states of 10, a mask: w = 9, h = 4
+        dragSelection(tool, {1, 1}, {30, 10}); // 30 x 10, three states of 10, a mask: w = 9, h = 4
         tool.sCheckBox2->setChecked(false);
         tool.WL->setValue(12);
         EXPECT_EQ(tool.WL->value(), 9);
@@ -142,7 +142,7 @@ TEST_F(SelectImageTest, WithoutUseForAllEdgesOppositeWidthsShareTheState)
         EXPECT_EQ(tool.WT->value(), 2);
         clickCancel(tool);
     });
-    ChooseImageValue(*form, QStringLiteral("^0000^0000^0000^0000^0000^0000^0000^0000^1^0^0^1"), itisaBorder);
+    ChooseImageValue(*form, QStringLiteral("^0000^0000^0000^0000^0000^0000^0000^0000^3^1^0^1"), itisaBorder);
     EXPECT_TRUE(script.ran());
 }
 
@@ -199,7 +199,7 @@ TEST_F(SelectImageTest, TheRememberedScaleAndAMaximizedWindowComeBack)
 
 TEST_F(SelectImageTest, ABorderValueOf47CharactersIsNotRead)
 {
-    const QString value = QStringLiteral("^0004^0051^0007^0057^0000^0001^0002^0001^1^0^4");
+    const QString value = QStringLiteral("^0004^0051^0007^0057^0000^0001^0002^0001^1^0^4^");
     ASSERT_EQ(value.size(), 47);
     WhenShown<TFormSelectImage> script([&](TFormSelectImage& tool) {
         EXPECT_EQ(tool.Selection(), (TRect{0, 0, 0, 0}));
@@ -234,11 +234,11 @@ TEST_F(SelectImageTest, TheViewScrollsToASelectionOutOfSight)
 {
     WhenShown<TFormSelectImage> script([&](TFormSelectImage& tool) {
         const QSize view = tool.sScrollBox1->viewport()->size();
-        EXPECT_EQ(tool.ScrollPosition(), QPoint(190 * 8 - view.width() / 2, 180 * 8 - view.height() / 2));
+        EXPECT_EQ(tool.ScrollPosition(), QPoint(100 * 8 - view.width() / 2, 120 * 8 - view.height() / 2));
         clickCancel(tool);
     });
     writeSettings("[Selection]\r\nScale=8\r\n");
-    ChooseImageValue(*form, QStringLiteral("@0190@0180@0195@0185@1@0"), itisaGlyph);
+    ChooseImageValue(*form, QStringLiteral("@0100@0120@0105@0125@1@0"), itisaGlyph);
     EXPECT_TRUE(script.ran());
 }
 
@@ -272,6 +272,7 @@ TEST_F(SelectImageTest, PickedFilesBecomeFileValues)
             EXPECT_TRUE(tool.GroupBorder->isVisible());
             tool.sSpinEdit1->setValue(3);
             tool.sCheckBox1->setChecked(true);
+            tool.sCheckBox2->setChecked(true);
             tool.WL->setValue(entry.width);
             clickOk(tool);
         });
@@ -364,7 +365,7 @@ TEST_F(SelectImageTest, BadInputGivesOneMessageAndKeepsTheValue)
         const char* message;
     } cases[] = {
         {"!MISSING.BMP!1!0!0", itisaBorder, "Can't find file"},
-        {"!BROKEN.PNG!1!0!3", itisaGlow, "Cannot load image. Invalid or unexpected image format."},
+        {"!BROKEN.PNG!1!0!3", itisaGlow, "Cannot load image. Invalid or unexpected PNG image format."},
         {"^000x^0051^0007^0057^0000^0001^0002^0001^1^0^4^1", itisaBorder, nullptr},
         {"@0106@0000@0145@001x@3@0", itisaGlyph, nullptr},
         {"# (a,b,c,d) (1,0)", itisaTexture, nullptr},

@@ -54,6 +54,7 @@ void SelectImageTest::dragSelection(TFormSelectImage& tool, QPoint firstPixel, Q
     const auto at = [&](QPoint pixel) { return pixel * s - scroll + QPoint(s / 2, s / 2); };
     QWidget* view = tool.sScrollBox1->viewport();
     QTest::mousePress(view, Qt::LeftButton, {}, at(firstPixel));
+
     QTest::mouseMove(view, at((firstPixel + lastPixel) / 2));
     QTest::mouseMove(view, at(lastPixel));
     QTest::mouseRelease(view, Qt::LeftButton, {}, at(lastPixel));
