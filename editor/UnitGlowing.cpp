@@ -186,6 +186,9 @@ void TFormGlowing::sSpeedButton9Click()
     QListWidgetItem* item = ListBoxGlow->currentItem();
     if (item && item->isSelected())
         delete item;
+    // No line is selected after a removal.
+    ListBoxGlow->setCurrentItem(nullptr);
+    ListBoxGlow->clearSelection();
     ListBoxGlowClick();
 }
 
