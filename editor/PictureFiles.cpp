@@ -48,3 +48,15 @@ QString LoadPictureFile(const QString& fileName, TBitmap& picture)
     }
     return {};
 }
+
+QImage BitmapImage(const TBitmap& bitmap)
+{
+    const QImage::Format format =
+        bitmap.PixelFormat() == TPixelFormat::pf32bit ? QImage::Format_ARGB32 : QImage::Format_BGR888;
+    if (bitmap.Stride() > 0)
+        return QImage(bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), qsizetype(bitmap.Stride()), format);
+    QImage copy(bitmap.Width(), bitmap.Height(), format);
+    for (int y = 0; y < bitmap.Height(); ++y)
+        std::memcpy(copy.scanLine(y), bitmap.ScanLine(y), std::size_t(bitmap.Width()) * bitmap.BytesPerPixel());
+    return copy;
+}

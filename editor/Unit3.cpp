@@ -1,5 +1,6 @@
 #include "editor/Unit3.h"
 
+#include "editor/PictureFiles.h"
 #include "platform/FileNames.h"
 #include "skinfiles/TMemIniFile.h"
 #include "skinfiles/sStoreUtils.h"
@@ -72,18 +73,6 @@ QImage FrameTexture()
         }
     }
     return texture;
-}
-
-// The bitmap's rows seen as an image without copying them.
-QImage BitmapImage(const TBitmap& bitmap)
-{
-    if (bitmap.Stride() > 0)
-        return QImage(bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), qsizetype(bitmap.Stride()),
-                      QImage::Format_BGR888);
-    QImage copy(bitmap.Width(), bitmap.Height(), QImage::Format_BGR888);
-    for (int y = 0; y < bitmap.Height(); ++y)
-        std::memcpy(copy.scanLine(y), bitmap.ScanLine(y), std::size_t(bitmap.Width()) * 3);
-    return copy;
 }
 
 // One row of the view: the picture's row from scaled column scrollX on, each
