@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -75,6 +76,22 @@ QImage FrameTexture()
     return texture;
 }
 
+constexpr std::uint32_t opaqueBlack = 0xFF000000u;
+// Pixels are moved as 32-bit words whose lowest byte is blue.
+static_assert(std::endian::native == std::endian::little);
+
+// One opaque 32-bit pixel (blue, green, red, alpha bytes) from a 24-bit one.
+std::uint32_t OpaquePixel(const std::uint8_t* bgr)
+{
+    return opaqueBlack | bgr[0] | std::uint32_t(bgr[1]) << 8 | std::uint32_t(bgr[2]) << 16;
+}
+
+void FillPixels(std::uint8_t* target, int count, std::uint32_t pixel)
+{
+    for (int i = 0; i < count; ++i, target += 4)
+        std::memcpy(target, &pixel, 4);
+}
+
 // One row of the view: the picture's row from scaled column scrollX on, each
 // pixel repeated scale times; the rest of the row black.
 void PaintScaledRow(const std::uint8_t* source, int sourceWidth, int scale, int scrollX, std::uint8_t* target,
@@ -84,28 +101,44 @@ void PaintScaledRow(const std::uint8_t* source, int sourceWidth, int scale, int 
     int column = scrollX / scale;
     if (scale == 1) {
         const int count = std::clamp(sourceWidth - column, 0, targetWidth);
-        std::memcpy(target, source + std::ptrdiff_t(column) * 3, std::size_t(count) * 3);
-        x = count;
+        const std::uint8_t* pixel = source + std::ptrdiff_t(column) * 3;
+        std::uint8_t* out = target;
+        // Four bytes read at once take the next pixel's blue along, which the
+        // alpha byte covers; the row's last pixel is read byte by byte.
+        for (; x < count - 1; ++x, pixel += 3, out += 4) {
+            std::uint32_t value;
+            std::memcpy(&value, pixel, 4);
+            value |= opaqueBlack;
+            std::memcpy(out, &value, 4);
+        }
+        if (x < count) {
+            const std::uint32_t value = OpaquePixel(pixel);
+            std::memcpy(out, &value, 4);
+            ++x;
+        }
     } else {
-        int repeat = scale - scrollX % scale;
-        for (; x < targetWidth && column < sourceWidth; ++column, repeat = scale) {
-            const std::uint8_t* pixel = source + std::ptrdiff_t(column) * 3;
-            const int end = std::min(targetWidth, x + repeat);
-            for (std::uint8_t* out = target + std::ptrdiff_t(x) * 3; x < end; ++x, out += 3) {
-                out[0] = pixel[0];
-                out[1] = pixel[1];
-                out[2] = pixel[2];
-            }
+        for (int repeat = scale - scrollX % scale; x < targetWidth && column < sourceWidth; ++column, repeat = scale) {
+            const int count = std::min(targetWidth - x, repeat);
+            FillPixels(target + std::ptrdiff_t(x) * 4, count, OpaquePixel(source + std::ptrdiff_t(column) * 3));
+            x += count;
         }
     }
-    std::memset(target + std::ptrdiff_t(x) * 3, 0, std::size_t(targetWidth - x) * 3);
+    FillPixels(target + std::ptrdiff_t(x) * 4, targetWidth - x, opaqueBlack);
+}
+
+// The opaque view's rows seen as an image: drawn onto a window they are copied
+// without conversion or blending.
+QImage OpaqueImage(const TBitmap& view)
+{
+    QImage image = BitmapImage(view);
+    return image.reinterpretAsFormat(QImage::Format_RGB32) ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
 void PaintScaledView(const TBitmap& picture, int scale, int scrollX, int scrollY, TBitmap& view)
 {
-    const std::size_t rowBytes = std::size_t(view.Width()) * 3;
+    const std::size_t rowBytes = std::size_t(view.Width()) * 4;
     int previousSourceRow = -1;
     for (int y = 0; y < view.Height(); ++y) {
         std::uint8_t* target = view.ScanLine(y);
@@ -114,7 +147,7 @@ void PaintScaledView(const TBitmap& picture, int scale, int scrollX, int scrollY
             // The rows of one cell are alike: the row above is copied.
             std::memcpy(target, view.ScanLine(y - 1), rowBytes);
         } else if (sourceRow >= picture.Height()) {
-            std::memset(target, 0, rowBytes);
+            FillPixels(target, view.Width(), opaqueBlack);
         } else {
             PaintScaledRow(picture.ScanLine(sourceRow), picture.Width(), scale, scrollX, target, view.Width());
         }
@@ -602,7 +635,7 @@ void TFormSelectImage::PaintViewport(QPainter& painter)
 {
     const QSize size = sScrollBox1->viewport()->size();
     if (cache_.Width() != size.width() || cache_.Height() != size.height()) {
-        cache_.SetSize(size.width(), size.height());
+        cache_ = TBitmap(size.width(), size.height(), TPixelFormat::pf32bit);
         cacheDirty_ = true;
     }
     if (cacheDirty_) {
@@ -610,7 +643,7 @@ void TFormSelectImage::PaintViewport(QPainter& painter)
         PaintScaledView(toolImage_, scale_, scroll.x(), scroll.y(), cache_);
         cacheDirty_ = false;
     }
-    painter.drawImage(0, 0, BitmapImage(cache_));
+    painter.drawImage(0, 0, OpaqueImage(cache_));
     DrawFrame(painter);
     if (GuidesShown())
         DrawGuides(painter);

@@ -23,9 +23,10 @@ class QTimer;
 class QToolButton;
 class TFormSelectImage;
 
-// The picture scrolled at scale s into a viewport-sized 24-bit bitmap: each
-// image pixel becomes an s x s cell (nearest neighbour), the view starting at
-// (scrollX, scrollY) in scaled pixels; what lies beyond the picture is black.
+// The 24-bit picture scrolled at scale s into a viewport-sized 32-bit bitmap
+// (opaque, ready to be copied to the screen as it is): each image pixel
+// becomes an s x s cell (nearest neighbour), the view starting at (scrollX,
+// scrollY) in scaled pixels; what lies beyond the picture is black.
 void PaintScaledView(const TBitmap& picture, int scale, int scrollX, int scrollY, TBitmap& view);
 
 // The tool's viewport: a scroll area whose viewport shows the picture and the

@@ -27,15 +27,16 @@ TBitmap numberedBitmap(int width, int height)
     return bitmap;
 }
 
-// The blue bytes of the view, row by row.
+// The blue bytes of the 32-bit view, row by row; every pixel is opaque.
 std::vector<std::vector<int>> blueRows(const TBitmap& view)
 {
     std::vector<std::vector<int>> rows;
     for (int y = 0; y < view.Height(); ++y) {
         std::vector<int> row;
         for (int x = 0; x < view.Width(); ++x) {
-            const std::uint8_t* pixel = view.ScanLine(y) + x * 3;
+            const std::uint8_t* pixel = view.ScanLine(y) + x * 4;
             EXPECT_EQ(pixel[1] | pixel[2], 0);
+            EXPECT_EQ(pixel[3], 255);
             row.push_back(pixel[0]);
         }
         rows.push_back(row);
@@ -47,14 +48,14 @@ std::vector<std::vector<int>> blueRows(const TBitmap& view)
 
 TEST(PaintScaledView, UnscaledCopiesFromTheScrollPositionAndBlackensTheRest)
 {
-    TBitmap view(3, 3);
+    TBitmap view(3, 3, TPixelFormat::pf32bit);
     PaintScaledView(numberedBitmap(3, 2), 1, 1, 0, view);
     EXPECT_EQ(blueRows(view), (std::vector<std::vector<int>>{{11, 21, 0}, {12, 22, 0}, {0, 0, 0}}));
 }
 
 TEST(PaintScaledView, EachPixelBecomesACellFromAPositionInsideACell)
 {
-    TBitmap view(5, 4);
+    TBitmap view(5, 4, TPixelFormat::pf32bit);
     PaintScaledView(numberedBitmap(2, 2), 3, 2, 1, view);
     // Scaled columns 2..6 are pixels 0, 1, 1, 1, beyond; rows 1..4 are pixels 0, 0, 1, 1.
     EXPECT_EQ(blueRows(view), (std::vector<std::vector<int>>{
@@ -63,7 +64,7 @@ TEST(PaintScaledView, EachPixelBecomesACellFromAPositionInsideACell)
 
 TEST(PaintScaledView, AViewBeyondThePictureIsBlack)
 {
-    TBitmap view(2, 2);
+    TBitmap view(2, 2, TPixelFormat::pf32bit);
     PaintScaledView(numberedBitmap(2, 2), 2, 10, 10, view);
     EXPECT_EQ(blueRows(view), (std::vector<std::vector<int>>{{0, 0}, {0, 0}}));
 }
