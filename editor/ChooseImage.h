@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "engine/TsSkinModel.h"
 
-#include <cstdint>
+#include <QString>
 
 class QAbstractButton;
 class TMainForm;
-
-// The kind of image a property holds.
-enum TovImgType : std::uint8_t { itisaBorder, itisaTexture, itisaGlyph, itisaGlow };
 
 // The editor's text for an absent image value.
 inline const QString ImageValueNone = QStringLiteral("N/A");
