@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
@@ -242,4 +243,18 @@ TEST_F(ShownTool, TheMoveModePansThePicture)
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(130, 90));
     EXPECT_EQ(tool->ScrollPosition(), QPoint(370, 410));
     EXPECT_EQ(tool->Selection(), (TRect{0, 0, 0, 0}));
+}
+
+TEST_F(ShownTool, ACtrlDragScrollsTheViewAndTheSelectionGrowsWithIt)
+{
+    show(patternBitmap(200, 200), 4);
+    QWidget* view = tool->sScrollBox1->viewport();
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(21, 21));
+    QMouseEvent move(QEvent::MouseMove, QPointF(61, 61), view->mapToGlobal(QPointF(61, 61)), Qt::NoButton,
+                     Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(61, 61));
+    EXPECT_EQ(tool->ScrollPosition(), QPoint(40, 40));
+    // The far corner stays under the last pointer position, now 40 pixels further on.
+    EXPECT_EQ(tool->Selection(), (TRect{5, 5, 16, 16}));
 }
