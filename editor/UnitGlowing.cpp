@@ -2,7 +2,6 @@
 
 #include "editor/ChooseImage.h"
 #include "editor/Unit1.h"
-#include "platform/FileNames.h"
 #include "skinfiles/TMemIniFile.h"
 
 #include <QAction>
@@ -262,8 +261,7 @@ void ComboSectionGlowingButtonClick(TMainForm& form, QLineEdit* edit)
         } else {
             edit->setText(ImageValueNone);
         }
-        if (!form.SkinFile->UpdateFile())
-            form.WarnNotWritten(FileNameText(form.SkinFile->FileName()));
+        form.WriteSkinFile();
         form.SkinChanged();
         return;
     }
