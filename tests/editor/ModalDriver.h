@@ -8,7 +8,8 @@
 
 // Drives a modal window from inside its own event loop: once a visible window
 // of type Window appears, the script runs on it (and ends the loop by
-// clicking a closing button). Create it before the call that opens the window.
+// clicking a closing button; a window still open afterwards is closed).
+// Create it before the call that opens the window.
 template <typename Window>
 class WhenShown
 {
@@ -30,6 +31,10 @@ private:
                 timer_.stop();
                 ran_ = true;
                 script_(*window);
+                // A script that stopped early (a failed assertion) must not
+                // leave the test waiting on the window.
+                if (window->isVisible())
+                    window->close();
                 return;
             }
         }
