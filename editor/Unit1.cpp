@@ -642,10 +642,12 @@ void TMainForm::PublishSkin()
         NotifyDemo();
 }
 
-void TMainForm::WriteSkinFile()
+bool TMainForm::WriteSkinFile()
 {
-    if (!SkinFile->UpdateFile())
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
+    if (SkinFile->UpdateFile())
+        return true;
+    WarnNotWritten(FileNameText(SkinFile->FileName()));
+    return false;
 }
 
 void TMainForm::WarnNotWritten(const QString& fileName)

@@ -58,8 +58,8 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
-    // Writes the skin document to its file; a failure is reported.
-    void WriteSkinFile();
+    // Writes the skin document to its file; a failure is reported and gives false.
+    bool WriteSkinFile();
 
     // New skins and packed skins (closing packs automatically when asked to).
     void Makenewskin1Click();

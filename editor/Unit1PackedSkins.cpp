@@ -58,8 +58,7 @@ void TMainForm::CloseSkin()
     if (!CurrentSkinName.isEmpty() && SkinFile) {
         if (const std::optional<double> version = AutosetVersion()) {
             SkinFile->WriteFloat("GLOBALINFO", "VERSION", *version);
-            if (!SkinFile->UpdateFile())
-                WarnNotWritten(FileNameText(SkinFile->FileName()));
+            WriteSkinFile();
         }
         if (CheckAutoPack->isChecked())
             PackSkinFolder(AutoPackFileName());
@@ -146,10 +145,8 @@ bool TMainForm::CreateNewSkin()
     SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", "MASTER.BMP");
     for (int row = 0; row < ListBoxMissedSections->count(); ++row)
         SkinFile->WriteString(ListBoxMissedSections->item(row)->text().toLatin1().toStdString(), "BORDERSMASK", "N/A");
-    if (!SkinFile->UpdateFile()) {
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
+    if (!WriteSkinFile())
         return false;
-    }
     OpenSkin();
     return true;
 }
@@ -164,11 +161,8 @@ void TMainForm::Saveaspacked1Click()
     if (!archive)
         return;
     // The archive must hold the skin as it is edited now.
-    if (!SkinFile->UpdateFile()) {
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
-        return;
-    }
-    PackSkinFolder(*archive);
+    if (WriteSkinFile())
+        PackSkinFolder(*archive);
 }
 
 void TMainForm::Extraskin1Click()

@@ -428,6 +428,21 @@ TEST_F(PackedSkinsTest, SaveAsPackedIntoAMissingFolderWarnsAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(program.file(QStringLiteral("Missing"))));
 }
 
+TEST_F(PackedSkinsTest, ASkinThatCannotBeWrittenIsNotSavedAsPacked)
+{
+    const auto form = startInSkins();
+    chooseSkin(*form, QStringLiteral("Aqua"));
+    form->SkinFile->WriteString("BUTTON", "DESCRIPTION", std::string(200, 'x'));
+    dialogs.chooseFile(program.file(QStringLiteral("Saved.vpk")));
+    {
+        FileSizeLimit fullDisk(100);
+        form->Saveaspacked1Click();
+    }
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_TRUE(warnings().front().contains(QStringLiteral("Aqua/Options.dat"))) << warnings().front().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(program.file(QStringLiteral("Saved.vpk"))));
+}
+
 // ---- Extract packed skin ---------------------------------------------------
 
 TEST_F(PackedSkinsTest, ExtractingListsOnlyPackedSkinsAndUnpacksTheChosenOne)
