@@ -1,5 +1,7 @@
 #include "editor/Unit1.h"
 
+#include "editor/TGlobalDataPages.h"
+#include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
@@ -177,6 +179,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(body);
 
     named(statusBar(), "StatusBar1");
+    SectionPages = std::make_unique<TSectionPages>(*this);
+    GlobalPages = std::make_unique<TGlobalDataPages>(*this);
     SetUpDialogs();
     FormCreate();
 }
@@ -187,6 +191,8 @@ TMainForm::~TMainForm()
     // The child widgets outlive this part of the window and may still signal
     // while they are torn down.
     disconnect(ListBoxSections, nullptr, this, nullptr);
+    disconnect(ListBoxMissedSections, nullptr, this, nullptr);
+    disconnect(sComboBox2, nullptr, this, nullptr);
     disconnect(PageControlMain, nullptr, this, nullptr);
 }
 
@@ -233,6 +239,7 @@ QWidget* TMainForm::CreateSectionsPage()
     left->addWidget(sComboBox2);
     ListBoxSections = named(new QListWidget, "ListBoxSections");
     connect(ListBoxSections, &QListWidget::itemSelectionChanged, this, [this] { ListBoxSectionsClick(); });
+    connect(sComboBox2, &QComboBox::currentIndexChanged, this, [this] { sComboBox2Change(); });
     left->addWidget(ListBoxSections, 1);
     left->addWidget(new QLabel(QStringLiteral("Operations :")));
     QGridLayout* operations = new QGridLayout;
@@ -241,6 +248,10 @@ QWidget* TMainForm::CreateSectionsPage()
     sSpeedButton3 = flatButton("sSpeedButton3", QStringLiteral("Clone"));
     sSpeedButton4 = flatButton("sSpeedButton4", QStringLiteral("Delete"));
     sSpeedButton1 = flatButton("sSpeedButton1", QStringLiteral("Clear"));
+    connect(sSpeedButton2, &QToolButton::clicked, this, [this] { sSpeedButton2Click(); });
+    connect(sSpeedButton3, &QToolButton::clicked, this, [this] { sSpeedButton3Click(); });
+    connect(sSpeedButton4, &QToolButton::clicked, this, [this] { sSpeedButton4Click(); });
+    connect(sSpeedButton1, &QToolButton::clicked, this, [this] { sSpeedButton1Click(); });
     operations->addWidget(sSpeedButton2, 0, 0);
     operations->addWidget(sSpeedButton3, 0, 1);
     operations->addWidget(sSpeedButton4, 1, 0);
@@ -292,6 +303,9 @@ QWidget* TMainForm::CreateSectionsPage()
     sSpeedButton7 = flatButton("sSpeedButton7", QStringLiteral("<<- Add all"));
     sSpeedButton6->setEnabled(false);
     sSpeedButton7->setEnabled(false);
+    connect(ListBoxMissedSections, &QListWidget::itemSelectionChanged, this, [this] { ListBoxMissedSectionsClick(); });
+    connect(sSpeedButton6, &QToolButton::clicked, this, [this] { sSpeedButton6Click(); });
+    connect(sSpeedButton7, &QToolButton::clicked, this, [this] { sSpeedButton7Click(); });
     missedButtons->addWidget(sSpeedButton6);
     missedButtons->addWidget(sSpeedButton7);
     missed->addLayout(missedButtons);
@@ -646,46 +660,9 @@ void TMainForm::CloseDemo()
     // The preview program arrives with the live preview link.
 }
 
-void TMainForm::FillSectionList()
-{
-    ListBoxSections->setUpdatesEnabled(false);
-    const QSignalBlocker quiet(ListBoxSections);
-    ListBoxSections->clear();
-    std::vector<std::string> names;
-    if (SkinFile)
-        names = SkinFile->ReadSections();
-    std::erase(names, latin1(globalInfoSection));
-    std::stable_sort(names.begin(), names.end(),
-                     [](const std::string& a, const std::string& b) { return CompareTextNoCase(a, b) < 0; });
-    ListBoxSections->addItems(latin1Lines(names));
-    ListBoxSections->setUpdatesEnabled(true);
-}
-
-void TMainForm::FillMissedSections()
-{
-    // The standard sections the skin lacks are listed with section management.
-}
-
-void TMainForm::LoadGlobalData()
-{
-    // The global data pages are filled with their controls.
-}
-
 void TMainForm::TabSheetDirectShow()
 {
     // The direct editing page is filled with its text box.
-}
-
-void TMainForm::ListBoxSectionsClick()
-{
-    const QList<QListWidgetItem*> selected = ListBoxSections->selectedItems();
-    if (selected.isEmpty() || Destroying)
-        return;
-    const QString name = selected.constFirst()->text();
-    WriteSettingNow("CurrentWork", "SkinSection", name);
-    PageLoading = true;
-    CurrentSection = name;
-    PageLoading = false;
 }
 
 void TMainForm::SelectSectionEntry(const QString& name)

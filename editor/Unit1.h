@@ -19,7 +19,9 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TBitmap;
+class TGlobalDataPages;
 class TMemIniFile;
+class TSectionPages;
 class TUpperCaseMemo;
 
 // The editor's main window: the skins menu, the pages that edit the open skin,
@@ -52,6 +54,8 @@ public:
     // The open skin.
     void OpenSkin();
     void CloseSkin();
+    // The open skin's folder.
+    QString SkinFolder() const;
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
@@ -62,6 +66,30 @@ public:
     void LoadGlobalData();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
+    // Section management (defined in Unit1Sections.cpp).
+    void ListBoxMissedSectionsClick();
+    void sComboBox2Change();
+    void sSpeedButton2Click(); // New
+    void sSpeedButton3Click(); // Clone
+    void sSpeedButton4Click(); // Delete
+    void sSpeedButton1Click(); // Clear
+    void sSpeedButton6Click(); // <- Add
+    void sSpeedButton7Click(); // <<- Add all
+    // The "Info" of a section in the standard section list, else its name.
+    QString SectionInfo(const QString& name) const;
+    QString SectionsIniFileName() const;
+    // Writes the skin document to its file; a warning when that failed.
+    bool WriteSkinFile();
+    // Fills every property page from the current section.
+    void LoadSectionPages();
+    // Values of the skin document with PARENTCLASS inheritance; "" and -1
+    // while no skin is open.
+    QString ReadSectionValue(const QString& section, const QString& key, const QString& def) const;
+    int ReadSectionInteger(const QString& section, const QString& key, int def) const;
+    // The image selection tool: returns the value chosen for the key of the
+    // section, starting from value (kind 0 border, 1 texture, 2 glyph).
+    QString ChooseImageValue(int kind, const QString& value, const QString& section, const QString& key,
+                             QToolButton* resetButton);
 
     // The live preview link: asks the preview program to reload the published
     // skin (starting it if needed), and to close.
@@ -92,6 +120,10 @@ public:
     bool SkinOpening = false;   // a skin is being opened: edits are not published
     bool NewSkinMaking = false; // "Make new skin" runs: publication neither writes nor notifies
     bool Destroying = false;
+
+    // The section property pages and the global data pages with their controls.
+    std::unique_ptr<TSectionPages> SectionPages;
+    std::unique_ptr<TGlobalDataPages> GlobalPages;
 
     // Menus and actions.
     QMenu* File1;
@@ -186,8 +218,11 @@ private:
     QWidget* CreateOptionsPage();
     void SetUpDialogs();
     QList<OptionList> OptionLists() const;
-    QString SkinFolder() const;
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
+    // An input dialog for a section name, upper-cased; an empty name is refused.
+    bool AskSectionName(const QString& caption, const QString& prompt, QString& name);
+    void SelectNewSection(const QString& name);
+    void AddMissedSections(const QStringList& names);
     void WarnNotWritten(const QString& fileName);
 };

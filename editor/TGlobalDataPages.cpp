@@ -1,0 +1,496 @@
+#include "editor/TGlobalDataPages.h"
+
+#include "editor/Latin1Text.h"
+#include "editor/ResetButton.h"
+#include "editor/TColorBox.h"
+#include "editor/TImageField.h"
+#include "editor/TSectionPages.h"
+#include "editor/Unit1.h"
+#include "graphics/TBitmap.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "skinfiles/FolderListing.h"
+#include "skinfiles/TMemIniFile.h"
+#include "skinfiles/sStoreUtils.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int glyphImage = 2;
+const QString globalInfo = QStringLiteral("GLOBALINFO");
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Values written on another system name a master bitmap by drive or share.
+bool IsAbsoluteSkinPath(const QString& name)
+{
+    return name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) || name.contains(QLatin1Char(':'));
+}
+
+QFormLayout* formIn(QWidget* parent)
+{
+    QFormLayout* layout = new QFormLayout(parent);
+    layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return layout;
+}
+
+} // namespace
+
+TGlobalDataPages::TGlobalDataPages(TMainForm& form) : form_(form)
+{
+    CreateMainInfoPage();
+    CreateColorsPage();
+    CreateGlyphs1Page();
+    CreateGlyphs2Page();
+    CreateShadowsPage();
+}
+
+TImageField* TGlobalDataPages::NewGlyphField(const char* name, const char* key, const char* resetName)
+{
+    TImageField* field = named(new TImageField(QString::fromLatin1(key)), name);
+    named(field->CheckReset, resetName);
+    field->OnChange = [this, field] { ComboBoxCheckedChange(*field); };
+    field->OnReset = [this, field] { CheckBoxCheckedClick(*field); };
+    field->OnBrowse = [this, field] { ComboCloseEditButtonClick(*field); };
+    return field;
+}
+
+TImageField* TGlobalDataPages::NewGlowField(const char* name, const char* key, const char* resetName)
+{
+    TImageField* field = NewGlyphField(name, key, resetName);
+    field->OnBrowse = [this, field] { ComboCloseGlowingButtonClick(*field); };
+    return field;
+}
+
+TColorBox* TGlobalDataPages::NewColorBox(const char* name, const char* key, const char* resetName)
+{
+    TColorBox* box = named(new TColorBox(QString::fromLatin1(key), TColorBox::WithNone), name);
+    named(box->CheckReset, resetName);
+    box->OnChange = [this, box] { form_.SectionPages->ColorChange(*box, globalInfo); };
+    box->OnReset = [this, box] { form_.SectionPages->CheckColorDefaultClick(*box); };
+    return box;
+}
+
+QSpinBox* TGlobalDataPages::NewNumberBox(const char* name, const char* key, int minimum, int maximum)
+{
+    QSpinBox* box = named(new QSpinBox, name);
+    box->setRange(minimum, maximum);
+    box->setToolTip(QString::fromLatin1(key));
+    box->setProperty("SkinKey", QString::fromLatin1(key));
+    QObject::connect(box, &QSpinBox::valueChanged, box, [this, box] { SpinShadow1OffsetChange(*box); });
+    return box;
+}
+
+void TGlobalDataPages::CreateMainInfoPage()
+{
+    FilenameMaster = named(new QLineEdit, "FilenameMaster");
+    FilenameMaster->setReadOnly(true);
+    FilenameMaster->setToolTip(QStringLiteral("MASTERBITMAP"));
+    FilenameMasterButton = named(new QToolButton, "FilenameMasterButton");
+    FilenameMasterButton->setText(QStringLiteral("..."));
+    FilenameMasterButton->setToolTip(QStringLiteral("Choose the master bitmap"));
+    FilenameMasterButton->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(FilenameMasterButton, &QToolButton::clicked, FilenameMasterButton, [this] { FilenameMasterChange(); });
+    QHBoxLayout* master = new QHBoxLayout;
+    master->addWidget(FilenameMaster, 1);
+    master->addWidget(FilenameMasterButton);
+
+    EditAuthor = named(new QLineEdit, "EditAuthor");
+    MemoDesc = named(new QPlainTextEdit, "MemoDesc");
+    MemoDesc->setTabChangesFocus(true);
+    MemoDesc->setMaximumHeight(70);
+    EditVersion = named(new QDoubleSpinBox, "EditVersion");
+    EditVersion->setDecimals(2);
+    EditVersion->setRange(0, 9.99);
+    EditVersion->setSingleStep(0.01);
+    CommonVersionCheck = named(new QCheckBox(QStringLiteral("Autoset in all opened skins")), "CommonVersionCheck");
+    CommonVersionCheck->setChecked(true);
+    sBitBtn1 = named(new QPushButton(QStringLiteral("Apply")), "sBitBtn1");
+    sBitBtn1->setDefault(true);
+    QObject::connect(sBitBtn1, &QPushButton::clicked, sBitBtn1, [this] { sBitBtn1Click(); });
+
+    QGroupBox* about = new QGroupBox(QStringLiteral("About skin :"));
+    QFormLayout* aboutRows = formIn(about);
+    aboutRows->addRow(QStringLiteral("Author"), EditAuthor);
+    aboutRows->addRow(QStringLiteral("Description"), MemoDesc);
+    QHBoxLayout* version = new QHBoxLayout;
+    version->addWidget(EditVersion);
+    version->addWidget(CommonVersionCheck, 1);
+    version->addWidget(sBitBtn1);
+    aboutRows->addRow(QStringLiteral("Version"), version);
+
+    QVBoxLayout* page = static_cast<QVBoxLayout*>(form_.TabSheetMainInfo->layout());
+    QFormLayout* masterRow = new QFormLayout;
+    masterRow->addRow(QStringLiteral("Master bitmap"), master);
+    page->insertLayout(0, masterRow);
+    page->insertWidget(2, about);
+}
+
+void TGlobalDataPages::CreateColorsPage()
+{
+    ColorDefault = NewColorBox("ColorDefault", "COLOR", "CheckColorDefault");
+    ColorDefaultHot = NewColorBox("ColorDefaultHot", "HOTCOLOR", "CheckColorHotDefault");
+    FontColorDefault = NewColorBox("FontColorDefault", "FONTCOLOR", "CheckFontColorDefault");
+    FXColorDefault = NewColorBox("FXColorDefault", "TCLEFT", "CheckFXColorDefault");
+    BorderColorDefault = NewColorBox("BorderColorDefault", "BORDERCOLOR", "CheckBorderColorDefault");
+    QFormLayout* rows = formIn(form_.TabSheetColors);
+    rows->addRow(QStringLiteral("Default unactive control"), ColorDefault);
+    rows->addRow(QStringLiteral("Default active control"), ColorDefaultHot);
+    rows->addRow(QStringLiteral("Default labels color"), FontColorDefault);
+    rows->addRow(QStringLiteral("FX labels color"), FXColorDefault);
+    rows->addRow(QStringLiteral("Border color"), BorderColorDefault);
+}
+
+void TGlobalDataPages::CreateGlyphs1Page()
+{
+    ComboBoxChecked = NewGlyphField("ComboBoxChecked", "BOXCHECKED", "CheckBoxChecked");
+    ComboBoxUnChecked = NewGlyphField("ComboBoxUnChecked", "BOXUNCHECKED", "CheckBoxUnChecked");
+    ComboBoxGrayed = NewGlyphField("ComboBoxGrayed", "BOXGRAYED", "CheckBoxGrayed");
+    ComboRadioChecked = NewGlyphField("ComboRadioChecked", "RADIOCHECKED", "CheckRadioChecked");
+    ComboRadioUnChecked = NewGlyphField("ComboRadioUnChecked", "RADIOUNCHECKED", "CheckRadioUnChecked");
+    ComboSmallChecked = NewGlyphField("ComboSmallChecked", "SMALLCHECKED", "CheckSmallChecked");
+    ComboSmallUnChecked = NewGlyphField("ComboSmallUnChecked", "SMALLUNCHECKED", "CheckSmallUnChecked");
+    ComboSmallGrayed = NewGlyphField("ComboSmallGrayed", "SMALLGRAYED", "CheckSmallGrayed");
+    ComboCheck = NewGlyphField("ComboCheck", "CHECK", "CheckCheck");
+    ComboGripEdit = NewGlyphField("ComboGripEdit", "GRIPIMAGE", "CheckGripEdit");
+
+    const auto group = [](const QString& caption, QList<QPair<QString, TImageField*>> rows) {
+        QGroupBox* box = new QGroupBox(caption);
+        QFormLayout* layout = formIn(box);
+        for (const auto& row : rows)
+            layout->addRow(row.first, row.second);
+        return box;
+    };
+    QGridLayout* layout = new QGridLayout(form_.TabSheetGlyphs1);
+    layout->addWidget(group(QStringLiteral("CheckBox"), {{QStringLiteral("Checked"), ComboBoxChecked},
+                                                         {QStringLiteral("Unchecked"), ComboBoxUnChecked},
+                                                         {QStringLiteral("Grayed"), ComboBoxGrayed}}),
+                      0, 0);
+    layout->addWidget(group(QStringLiteral("RadioButton"), {{QStringLiteral("Checked"), ComboRadioChecked},
+                                                            {QStringLiteral("Unchecked"), ComboRadioUnChecked}}),
+                      0, 1);
+    layout->addWidget(group(QStringLiteral("Small checkbox"), {{QStringLiteral("Checked"), ComboSmallChecked},
+                                                               {QStringLiteral("Unchecked"), ComboSmallUnChecked},
+                                                               {QStringLiteral("Grayed"), ComboSmallGrayed}}),
+                      1, 0);
+    QFormLayout* other = new QFormLayout;
+    other->addRow(QStringLiteral("Check"), ComboCheck);
+    other->addRow(QStringLiteral("Grip"), ComboGripEdit);
+    layout->addLayout(other, 1, 1, Qt::AlignTop);
+    layout->setRowStretch(2, 1);
+}
+
+void TGlobalDataPages::CreateGlyphs2Page()
+{
+    EditSIconClose = NewGlyphField("EditSIconClose", "SICONCLOSE", "CheckSIconClose");
+    EditSIconMax = NewGlyphField("EditSIconMax", "SICONMAX", "CheckSIconMax");
+    EditSIconNorm = NewGlyphField("EditSIconNorm", "SICONNORM", "CheckSIconNorm");
+    EditSIconMin = NewGlyphField("EditSIconMin", "SICONMIN", "CheckSIconMin");
+    EditSIconHelp = NewGlyphField("EditSIconHelp", "SICONHELP", "CheckSIconHelp");
+    ComboCloseEdit = NewGlyphField("ComboCloseEdit", "BICONCLOSE", "CheckCloseEdit");
+    ComboHelpEdit = NewGlyphField("ComboHelpEdit", "BICONHELP", "CheckHelpEdit");
+    ComboMaxEdit = NewGlyphField("ComboMaxEdit", "BICONMAX", "CheckMaxEdit");
+    ComboMinEdit = NewGlyphField("ComboMinEdit", "BICONMIN", "CheckMinEdit");
+    ComboNormEdit = NewGlyphField("ComboNormEdit", "BICONNORM", "CheckNormEdit");
+    ComboUserEdit = NewGlyphField("ComboUserEdit", "TITLEBUTTON", "CheckUserEdit");
+    SpinBISpacing = NewNumberBox("SpinBISpacing", "BISPACE", -999, 9999);
+    CheckBoxBIAlign = named(new QCheckBox(QStringLiteral("Top aligned")), "CheckBoxBIAlign");
+    QObject::connect(CheckBoxBIAlign, &QCheckBox::clicked, CheckBoxBIAlign, [this] { CheckBoxBIAlignClick(); });
+    SpinBILeft = NewNumberBox("SpinBILeft", "BILEFT", -999, 9999);
+    SpinBIRight = NewNumberBox("SpinBIRight", "BIRIGHT", -999, 9999);
+    ComboCloseGlowing = NewGlowField("ComboCloseGlowing", "BICONCLOSEGLOW", "CheckCloseGlow");
+    ComboMaxGlowing = NewGlowField("ComboMaxGlowing", "BICONMAXGLOW", "CheckMaxGlow");
+    ComboMinGlowing = NewGlowField("ComboMinGlowing", "BICONMINGLOW", "CheckMinGlow");
+
+    QGroupBox* small = new QGroupBox(QStringLiteral(" Small border icons "));
+    QFormLayout* smallRows = formIn(small);
+    smallRows->addRow(QStringLiteral("Close"), EditSIconClose);
+    smallRows->addRow(QStringLiteral("Maximize"), EditSIconMax);
+    smallRows->addRow(QStringLiteral("Normalize"), EditSIconNorm);
+    smallRows->addRow(QStringLiteral("Minimize"), EditSIconMin);
+    smallRows->addRow(QStringLiteral("Help"), EditSIconHelp);
+
+    QGroupBox* title = new QGroupBox(QStringLiteral(" Title icons "));
+    QFormLayout* titleRows = formIn(title);
+    titleRows->addRow(QStringLiteral("Close"), ComboCloseEdit);
+    titleRows->addRow(QStringLiteral("Help"), ComboHelpEdit);
+    titleRows->addRow(QStringLiteral("Max"), ComboMaxEdit);
+    titleRows->addRow(QStringLiteral("Min"), ComboMinEdit);
+    titleRows->addRow(QStringLiteral("Normal"), ComboNormEdit);
+    titleRows->addRow(QStringLiteral("User"), ComboUserEdit);
+    QHBoxLayout* spacing = new QHBoxLayout;
+    spacing->addWidget(SpinBISpacing);
+    spacing->addWidget(CheckBoxBIAlign, 1);
+    titleRows->addRow(QStringLiteral("Spacing"), spacing);
+
+    QGroupBox* margins = new QGroupBox(QStringLiteral("Title margins"));
+    QFormLayout* marginRows = formIn(margins);
+    marginRows->addRow(QStringLiteral("Left"), SpinBILeft);
+    marginRows->addRow(QStringLiteral("Right"), SpinBIRight);
+
+    QGroupBox* glow = new QGroupBox(QStringLiteral("Glow effect images (PNG)"));
+    QFormLayout* glowRows = formIn(glow);
+    glowRows->addRow(QStringLiteral("Frames count :   Close button : "), ComboCloseGlowing);
+    glowRows->addRow(QStringLiteral("Maximize : "), ComboMaxGlowing);
+    glowRows->addRow(QStringLiteral("Minimize : "), ComboMinGlowing);
+
+    QGridLayout* layout = new QGridLayout(form_.TabSheetGlyphs2);
+    layout->addWidget(small, 0, 0);
+    layout->addWidget(title, 0, 1, 2, 1);
+    layout->addWidget(margins, 1, 0);
+    layout->addWidget(glow, 2, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+}
+
+void TGlobalDataPages::CreateShadowsPage()
+{
+    ColorShadow1 = named(new TColorBox(QStringLiteral("SHADOW1COLOR"), TColorBox::WithNone), "ColorShadow1");
+    named(ColorShadow1->CheckReset, "CheckShadow1Color");
+    ColorShadow1->OnChange = [this] { form_.SectionPages->ColorBoxBgChange(*ColorShadow1); };
+    ColorShadow1->OnReset = [this] { form_.SectionPages->CheckColorDefaultClick(*ColorShadow1); };
+    SpinShadow1Offset = NewNumberBox("SpinShadow1Offset", "SHADOW1OFFSET", -10, 10);
+    // -1 (no shadow) is what an absent blur means, so the box must show it.
+    SpinShadow1Blur = NewNumberBox("SpinShadow1Blur", "SHADOW1BLUR", -1, 10);
+    CheckShadow1Offset = named(NewResetButton(QStringLiteral("SHADOW1OFFSET")), "CheckShadow1Offset");
+    CheckShadow1Blur = named(NewResetButton(QStringLiteral("SHADOW1BLUR")), "CheckShadow1Blur");
+    QObject::connect(CheckShadow1Offset, &QToolButton::clicked, CheckShadow1Offset,
+                     [this] { CheckShadow1OffsetClick(*SpinShadow1Offset); });
+    QObject::connect(CheckShadow1Blur, &QToolButton::clicked, CheckShadow1Blur,
+                     [this] { CheckShadow1OffsetClick(*SpinShadow1Blur); });
+
+    QGroupBox* style = new QGroupBox(QStringLiteral("Style 1"));
+    QFormLayout* rows = formIn(style);
+    rows->addRow(QStringLiteral("Color"), ColorShadow1);
+    const auto withReset = [](QSpinBox* box, QToolButton* reset) {
+        QHBoxLayout* row = new QHBoxLayout;
+        row->addWidget(box);
+        row->addWidget(reset);
+        row->addStretch(1);
+        return row;
+    };
+    rows->addRow(QStringLiteral("Offset"), withReset(SpinShadow1Offset, CheckShadow1Offset));
+    rows->addRow(QStringLiteral("Blur count"), withReset(SpinShadow1Blur, CheckShadow1Blur));
+    QVBoxLayout* layout = new QVBoxLayout(form_.TabSheetShadows);
+    layout->addWidget(style);
+    layout->addStretch(1);
+}
+
+QList<TImageField*> TGlobalDataPages::TitleGlowFields() const { return {ComboCloseGlowing, ComboMaxGlowing, ComboMinGlowing}; }
+
+QList<TImageField*> TGlobalDataPages::GlyphFields() const
+{
+    return {ComboSmallChecked, ComboSmallUnChecked, ComboSmallGrayed, ComboGripEdit,  ComboCheck,
+            ComboCloseEdit,    ComboHelpEdit,       ComboNormEdit,    ComboMaxEdit,   ComboMinEdit,
+            ComboUserEdit,     EditSIconClose,      EditSIconMax,     EditSIconNorm,  EditSIconMin,
+            EditSIconHelp};
+}
+
+QList<QSpinBox*> TGlobalDataPages::NumberBoxes() const
+{
+    return {SpinShadow1Offset, SpinShadow1Blur, SpinBISpacing, SpinBILeft, SpinBIRight};
+}
+
+QToolButton* TGlobalDataPages::ResetOf(const QSpinBox& box) const
+{
+    if (&box == SpinShadow1Offset)
+        return CheckShadow1Offset;
+    if (&box == SpinShadow1Blur)
+        return CheckShadow1Blur;
+    return nullptr;
+}
+
+QString TGlobalDataPages::GlobalValue(const char* key, const char* def) const
+{
+    return form_.ReadSectionValue(globalInfo, QString::fromLatin1(key), QString::fromLatin1(def));
+}
+
+// Loading.
+
+void TGlobalDataPages::LoadGlobalData()
+{
+    // Filling the controls must write nothing into the skin.
+    const bool wasLoading = form_.PageLoading;
+    form_.PageLoading = true;
+
+    LoadMasterBitmap();
+    if (form_.SkinFile)
+        ReadSkinInfo();
+    UpgradeSkin();
+    for (TImageField* field : {ComboBoxChecked, ComboBoxUnChecked, ComboBoxGrayed, ComboRadioChecked,
+                               ComboRadioUnChecked}) {
+        field->SetText(GlobalValue(Latin1Bytes(field->Key()).c_str(), "N/A"));
+        field->LinkResetButton();
+    }
+    for (TColorBox* box : {ColorDefault, ColorDefaultHot, FontColorDefault, FXColorDefault, BorderColorDefault,
+                           ColorShadow1})
+        box->SetColor(TColor(form_.ReadSectionInteger(globalInfo, box->Key(), int(TColorBox::AbsentColor))));
+    LoadNumberBox(*SpinShadow1Offset, "0");
+    LoadNumberBox(*SpinShadow1Blur, "-1");
+    LoadNumberBox(*SpinBISpacing, "0");
+    LoadNumberBox(*SpinBILeft, "0");
+    LoadNumberBox(*SpinBIRight, "0");
+    CheckBoxBIAlign->setChecked(GlobalValue("BIVALIGN", "0") == QStringLiteral("1"));
+    for (TImageField* field : GlyphFields()) {
+        field->SetText(GlobalValue(Latin1Bytes(field->Key()).c_str(), "N/A"));
+        field->LinkResetButton();
+    }
+
+    EditAuthor->setText(Latin1Text(SkinData.Author));
+    if (!(CommonVersionCheck->isChecked() && EditVersion->value() >= SkinData.Version))
+        EditVersion->setValue(SkinData.Version);
+    MemoDesc->setPlainText(Latin1Text(SkinData.Description));
+
+    form_.PageLoading = wasLoading;
+}
+
+void TGlobalDataPages::LoadMasterBitmap()
+{
+    const QString name = GlobalValue("MASTERBITMAP", "");
+    FilenameMaster->setText(name);
+    QString path;
+    if (IsAbsoluteSkinPath(name)) {
+        path = name;
+    } else if (!name.isEmpty()) {
+        path = FileNameText(FindFileNoCase(FileNameBytes(form_.SkinFolder()), FileNameBytes(name)));
+    }
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        ReadMasterBitmap(path);
+    else
+        form_.MasterBitmap.reset();
+}
+
+void TGlobalDataPages::ReadMasterBitmap(const QString&)
+{
+    // Decoded with the graphics BMP reader once that is part of the build;
+    // until then the image tools work without a master bitmap.
+    form_.MasterBitmap.reset();
+}
+
+void TGlobalDataPages::ReadSkinInfo()
+{
+    SkinData.Author = Latin1Bytes(GlobalValue("AUTHOR", ""));
+    SkinData.Description = Latin1Bytes(GlobalValue("DESCRIPTION", ""));
+    QString version = GlobalValue("VERSION", "0");
+    version.replace(QLatin1Char(','), QLatin1Char('.'));
+    SkinData.Version = 0;
+    TryStrToSkinFloat(Latin1Bytes(version), SkinData.Version);
+}
+
+void TGlobalDataPages::UpgradeSkin()
+{
+    // Skins written for older engine versions are brought up to date here.
+}
+
+void TGlobalDataPages::LoadNumberBox(QSpinBox& box, const char* def)
+{
+    const QString key = box.property("SkinKey").toString();
+    int value = 0;
+    TryStrToDecimal(Latin1Bytes(GlobalValue(Latin1Bytes(key).c_str(), def)), value);
+    box.setValue(value);
+    if (QToolButton* reset = ResetOf(box))
+        reset->setEnabled(form_.SkinFile && form_.SkinFile->ValueExists("GLOBALINFO", Latin1Bytes(key)));
+}
+
+// Write-back.
+
+bool TGlobalDataPages::CanWrite() const { return form_.SectionPages->CanWrite(globalInfo); }
+
+void TGlobalDataPages::FilenameMasterChange()
+{
+    FileDialogOptions options;
+    options.Filter = QStringLiteral("Bitmap files (*.bmp)|*.bmp");
+    options.InitialDir = form_.SkinFolder();
+    options.FileMustExist = true;
+    const std::optional<QString> chosen = AppDialogs().OpenFile(options);
+    if (!chosen)
+        return;
+    FilenameMaster->setText(QFileInfo(*chosen).fileName().toUpper());
+    if (!CanWrite())
+        return;
+    form_.SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", Latin1Bytes(FilenameMaster->text()));
+    form_.SkinChanged();
+}
+
+void TGlobalDataPages::sBitBtn1Click()
+{
+    if (!CanWrite())
+        return;
+    SkinData.Author = Latin1Bytes(EditAuthor->text());
+    SkinData.Version = EditVersion->value();
+    SkinData.Description = Latin1Bytes(MemoDesc->toPlainText());
+    form_.SkinFile->WriteString("GLOBALINFO", "AUTHOR", SkinData.Author);
+    form_.SkinFile->WriteFloat("GLOBALINFO", "VERSION", SkinData.Version);
+    form_.SkinFile->WriteString("GLOBALINFO", "DESCRIPTION", SkinData.Description);
+    form_.WriteSkinFile();
+}
+
+void TGlobalDataPages::ComboBoxCheckedChange(TImageField& field) { form_.SectionPages->ImageFieldChange(field, globalInfo); }
+
+void TGlobalDataPages::CheckBoxCheckedClick(TImageField& field) { form_.SectionPages->ImageFieldReset(field, globalInfo); }
+
+void TGlobalDataPages::ComboCloseEditButtonClick(TImageField& field)
+{
+    field.SetText(form_.ChooseImageValue(glyphImage, field.Text(), globalInfo, field.Key(), field.CheckReset));
+}
+
+void TGlobalDataPages::ComboCloseGlowingButtonClick(TImageField&)
+{
+    // The glow images editor opens here once it is part of the editor.
+}
+
+void TGlobalDataPages::SpinShadow1OffsetChange(QSpinBox& box)
+{
+    if (!CanWrite())
+        return;
+    const std::string key = Latin1Bytes(box.property("SkinKey").toString());
+    form_.SkinFile->WriteString("GLOBALINFO", key, Latin1Bytes(box.text()));
+    if (QToolButton* reset = ResetOf(box))
+        reset->setEnabled(true);
+    form_.WriteSkinFile();
+    form_.SkinChanged();
+}
+
+void TGlobalDataPages::CheckShadow1OffsetClick(QSpinBox& box)
+{
+    {
+        // The box shows the value an absent key stands for; that is no edit.
+        const QSignalBlocker quiet(box);
+        box.setValue(&box == SpinShadow1Blur ? -1 : 0);
+    }
+    if (CanWrite()) {
+        form_.SkinFile->DeleteKey("GLOBALINFO", Latin1Bytes(box.property("SkinKey").toString()));
+        form_.SkinChanged();
+    }
+    if (QToolButton* reset = ResetOf(box))
+        reset->setEnabled(false);
+}
+
+void TGlobalDataPages::CheckBoxBIAlignClick()
+{
+    if (!CanWrite())
+        return;
+    form_.SkinFile->WriteString("GLOBALINFO", "BIVALIGN", CheckBoxBIAlign->isChecked() ? "1" : "0");
+    form_.WriteSkinFile();
+    form_.SkinChanged();
+}

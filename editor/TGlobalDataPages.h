@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <string>
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class QWidget;
+class TColorBox;
+class TImageField;
+class TMainForm;
+
+// The " Global data " pages: the skin-wide values of "GLOBALINFO" (master
+// bitmap, author, version and description, default colours, shared glyphs,
+// title-bar layout, text shadow). Filled by LoadGlobalData at every opening
+// of a skin; the main window owns one.
+class TGlobalDataPages
+{
+public:
+    explicit TGlobalDataPages(TMainForm& form);
+    TGlobalDataPages(const TGlobalDataPages&) = delete;
+    TGlobalDataPages& operator=(const TGlobalDataPages&) = delete;
+
+    void LoadGlobalData();
+    // The skin upgrade of an opened skin runs here, before the pages are filled.
+    void UpgradeSkin();
+
+    // What the editor knows about the open skin, as "GLOBALINFO" holds it.
+    struct TSkinInfo
+    {
+        std::string Author;
+        std::string Description;
+        double Version = 0;
+    };
+    TSkinInfo SkinData;
+
+    // " Main info ".
+    QLineEdit* FilenameMaster;
+    QToolButton* FilenameMasterButton;
+    QLineEdit* EditAuthor;
+    QPlainTextEdit* MemoDesc;
+    QDoubleSpinBox* EditVersion;
+    QCheckBox* CommonVersionCheck;
+    QPushButton* sBitBtn1;
+    // " Colors ".
+    TColorBox* ColorDefault;
+    TColorBox* ColorDefaultHot;
+    TColorBox* FontColorDefault;
+    TColorBox* FXColorDefault;
+    TColorBox* BorderColorDefault;
+    // " Glyphs 1 ".
+    TImageField* ComboBoxChecked;
+    TImageField* ComboBoxUnChecked;
+    TImageField* ComboBoxGrayed;
+    TImageField* ComboRadioChecked;
+    TImageField* ComboRadioUnChecked;
+    TImageField* ComboSmallChecked;
+    TImageField* ComboSmallUnChecked;
+    TImageField* ComboSmallGrayed;
+    TImageField* ComboCheck;
+    TImageField* ComboGripEdit;
+    // " Glyphs 2 ".
+    TImageField* EditSIconClose;
+    TImageField* EditSIconMax;
+    TImageField* EditSIconNorm;
+    TImageField* EditSIconMin;
+    TImageField* EditSIconHelp;
+    TImageField* ComboCloseEdit;
+    TImageField* ComboHelpEdit;
+    TImageField* ComboMaxEdit;
+    TImageField* ComboMinEdit;
+    TImageField* ComboNormEdit;
+    TImageField* ComboUserEdit;
+    QSpinBox* SpinBISpacing;
+    QCheckBox* CheckBoxBIAlign;
+    QSpinBox* SpinBILeft;
+    QSpinBox* SpinBIRight;
+    TImageField* ComboCloseGlowing;
+    TImageField* ComboMaxGlowing;
+    TImageField* ComboMinGlowing;
+    // " Shadows ".
+    TColorBox* ColorShadow1;
+    QSpinBox* SpinShadow1Offset;
+    QToolButton* CheckShadow1Offset;
+    QSpinBox* SpinShadow1Blur;
+    QToolButton* CheckShadow1Blur;
+
+    // The glow counts of the title-bar buttons, filled with the section pages.
+    QList<TImageField*> TitleGlowFields() const;
+
+    // Handlers.
+    void FilenameMasterChange();
+    void sBitBtn1Click();
+    void ComboBoxCheckedChange(TImageField& field);
+    void CheckBoxCheckedClick(TImageField& field);
+    void ComboCloseEditButtonClick(TImageField& field);
+    // The glow images editor opens from the title-bar glow counts.
+    void ComboCloseGlowingButtonClick(TImageField& field);
+    void SpinShadow1OffsetChange(QSpinBox& box);
+    void CheckShadow1OffsetClick(QSpinBox& box);
+    void CheckBoxBIAlignClick();
+
+private:
+    void CreateMainInfoPage();
+    void CreateColorsPage();
+    void CreateGlyphs1Page();
+    void CreateGlyphs2Page();
+    void CreateShadowsPage();
+    TImageField* NewGlyphField(const char* name, const char* key, const char* resetName);
+    TImageField* NewGlowField(const char* name, const char* key, const char* resetName);
+    TColorBox* NewColorBox(const char* name, const char* key, const char* resetName);
+    QSpinBox* NewNumberBox(const char* name, const char* key, int minimum, int maximum);
+    QList<TImageField*> GlyphFields() const;
+    QList<QSpinBox*> NumberBoxes() const;
+    // The reset button of a number box, if it has one.
+    QToolButton* ResetOf(const QSpinBox& box) const;
+
+    void LoadMasterBitmap();
+    void ReadMasterBitmap(const QString& fileName);
+    void ReadSkinInfo();
+    void LoadNumberBox(QSpinBox& box, const char* def);
+    bool CanWrite() const;
+    QString GlobalValue(const char* key, const char* def) const;
+
+    TMainForm& form_;
+};
