@@ -255,12 +255,17 @@ void TGlobalDataPages::CreateGlyphs2Page()
     glowRows->addRow(QStringLiteral("Maximize : "), ComboMaxGlowing);
     glowRows->addRow(QStringLiteral("Minimize : "), ComboMinGlowing);
 
-    QGridLayout* layout = new QGridLayout(form_.TabSheetGlyphs2);
-    layout->addWidget(small, 0, 0);
-    layout->addWidget(title, 0, 1, 2, 1);
-    layout->addWidget(margins, 1, 0);
-    layout->addWidget(glow, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    QVBoxLayout* left = new QVBoxLayout;
+    left->addWidget(small);
+    left->addWidget(margins);
+    left->addStretch(1);
+    QVBoxLayout* right = new QVBoxLayout;
+    right->addWidget(title);
+    right->addWidget(glow);
+    right->addStretch(1);
+    QHBoxLayout* layout = new QHBoxLayout(form_.TabSheetGlyphs2);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
 }
 
 void TGlobalDataPages::CreateShadowsPage()

@@ -42,7 +42,12 @@ TImageField::TImageField(const QString& key, QWidget* parent) : QWidget(parent),
 
 QString TImageField::Text() const { return Edit->text(); }
 
-void TImageField::SetText(const QString& text) { Edit->setText(text); }
+void TImageField::SetText(const QString& text)
+{
+    Edit->setText(text);
+    // Values are read from their first character.
+    Edit->setCursorPosition(0);
+}
 
 void TImageField::LinkResetButton()
 {
