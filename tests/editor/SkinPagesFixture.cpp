@@ -17,6 +17,8 @@ void SkinPagesTest::select(TMainForm& form, const QString& section)
 {
     const QList<QListWidgetItem*> found = form.ListBoxSections->findItems(section, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << section.toStdString();
+    // Choosing the entry that is already selected still makes it current.
+    form.ListBoxSections->clearSelection();
     form.ListBoxSections->setCurrentItem(found.constFirst());
 }
 

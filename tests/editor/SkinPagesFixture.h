@@ -14,7 +14,8 @@ protected:
     // Opens "Aqua" holding options; sectionsIni, when given, becomes the
     // program's standard section list.
     std::unique_ptr<TMainForm> open(const QByteArray& options, const QByteArray& sectionsIni = {});
-    // Chooses a section in the sections list as the user would.
+    // Chooses a section in the sections list as the user would (showing the
+    // window makes GLOBALINFO current until a section is chosen).
     static void select(TMainForm& form, const QString& section);
     // The options file as it is on disk now.
     TMemIniFile written() const;
