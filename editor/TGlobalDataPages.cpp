@@ -6,6 +6,8 @@
 #include "editor/TImageField.h"
 #include "editor/TSectionPages.h"
 #include "editor/Unit1.h"
+#include "graphics/BmpReader.h"
+#include "graphics/GraphicErrors.h"
 #include "graphics/TBitmap.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -15,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -385,11 +388,20 @@ void TGlobalDataPages::LoadMasterBitmap()
         form_.MasterBitmap.reset();
 }
 
-void TGlobalDataPages::ReadMasterBitmap(const QString&)
+void TGlobalDataPages::ReadMasterBitmap(const QString& fileName)
 {
-    // Decoded with the graphics BMP reader once that is part of the build;
-    // until then the image tools work without a master bitmap.
     form_.MasterBitmap.reset();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    try {
+        form_.MasterBitmap = std::make_unique<TBitmap>(
+            ReadBmp(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    } catch (const EInvalidGraphic& error) {
+        // The image tools then work without a master bitmap, as for a missing file.
+        AppDialogs().Warning(fileName + QStringLiteral(": ") + QString::fromLatin1(error.what()));
+    }
 }
 
 void TGlobalDataPages::ReadSkinInfo()
