@@ -1,6 +1,7 @@
 #include "editor/TGlobalDataPages.h"
 
 #include "editor/Latin1Text.h"
+#include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
 #include "editor/TColorBox.h"
 #include "editor/TImageField.h"
@@ -38,13 +39,6 @@ namespace {
 constexpr int glyphImage = 2;
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 // Values written on another system name a master bitmap by drive or share.
 bool IsAbsoluteSkinPath(const QString& name)
 {
@@ -71,8 +65,8 @@ TGlobalDataPages::TGlobalDataPages(TMainForm& form) : form_(form)
 
 TImageField* TGlobalDataPages::NewGlyphField(const char* name, const char* key, const char* resetName)
 {
-    TImageField* field = named(new TImageField(QString::fromLatin1(key)), name);
-    named(field->CheckReset, resetName);
+    TImageField* field = Named(new TImageField(QString::fromLatin1(key)), name);
+    Named(field->CheckReset, resetName);
     field->OnChange = [this, field] { ComboBoxCheckedChange(*field); };
     field->OnReset = [this, field] { CheckBoxCheckedClick(*field); };
     field->OnBrowse = [this, field] { ComboCloseEditButtonClick(*field); };
@@ -88,8 +82,8 @@ TImageField* TGlobalDataPages::NewGlowField(const char* name, const char* key, c
 
 TColorBox* TGlobalDataPages::NewColorBox(const char* name, const char* key, const char* resetName)
 {
-    TColorBox* box = named(new TColorBox(QString::fromLatin1(key), TColorBox::WithNone), name);
-    named(box->CheckReset, resetName);
+    TColorBox* box = Named(new TColorBox(QString::fromLatin1(key), TColorBox::WithNone), name);
+    Named(box->CheckReset, resetName);
     box->OnChange = [this, box] { form_.SectionPages->ColorChange(*box, globalInfo); };
     box->OnReset = [this, box] { form_.SectionPages->CheckColorDefaultClick(*box); };
     return box;
@@ -97,7 +91,7 @@ TColorBox* TGlobalDataPages::NewColorBox(const char* name, const char* key, cons
 
 QSpinBox* TGlobalDataPages::NewNumberBox(const char* name, const char* key, int minimum, int maximum)
 {
-    QSpinBox* box = named(new QSpinBox, name);
+    QSpinBox* box = Named(new QSpinBox, name);
     box->setRange(minimum, maximum);
     box->setToolTip(QString::fromLatin1(key));
     box->setProperty("SkinKey", QString::fromLatin1(key));
@@ -107,10 +101,10 @@ QSpinBox* TGlobalDataPages::NewNumberBox(const char* name, const char* key, int 
 
 void TGlobalDataPages::CreateMainInfoPage()
 {
-    FilenameMaster = named(new QLineEdit, "FilenameMaster");
+    FilenameMaster = Named(new QLineEdit, "FilenameMaster");
     FilenameMaster->setReadOnly(true);
     FilenameMaster->setToolTip(QStringLiteral("MASTERBITMAP"));
-    FilenameMasterButton = named(new QToolButton, "FilenameMasterButton");
+    FilenameMasterButton = Named(new QToolButton, "FilenameMasterButton");
     FilenameMasterButton->setText(QStringLiteral("..."));
     FilenameMasterButton->setToolTip(QStringLiteral("Choose the master bitmap"));
     FilenameMasterButton->setFocusPolicy(Qt::StrongFocus);
@@ -119,17 +113,17 @@ void TGlobalDataPages::CreateMainInfoPage()
     master->addWidget(FilenameMaster, 1);
     master->addWidget(FilenameMasterButton);
 
-    EditAuthor = named(new QLineEdit, "EditAuthor");
-    MemoDesc = named(new QPlainTextEdit, "MemoDesc");
+    EditAuthor = Named(new QLineEdit, "EditAuthor");
+    MemoDesc = Named(new QPlainTextEdit, "MemoDesc");
     MemoDesc->setTabChangesFocus(true);
     MemoDesc->setMaximumHeight(70);
-    EditVersion = named(new QDoubleSpinBox, "EditVersion");
+    EditVersion = Named(new QDoubleSpinBox, "EditVersion");
     EditVersion->setDecimals(2);
     EditVersion->setRange(0, 9.99);
     EditVersion->setSingleStep(0.01);
-    CommonVersionCheck = named(new QCheckBox(QStringLiteral("Autoset in all opened skins")), "CommonVersionCheck");
+    CommonVersionCheck = Named(new QCheckBox(QStringLiteral("Autoset in all opened skins")), "CommonVersionCheck");
     CommonVersionCheck->setChecked(true);
-    sBitBtn1 = named(new QPushButton(QStringLiteral("Apply")), "sBitBtn1");
+    sBitBtn1 = Named(new QPushButton(QStringLiteral("Apply")), "sBitBtn1");
     sBitBtn1->setDefault(true);
     QObject::connect(sBitBtn1, &QPushButton::clicked, sBitBtn1, [this] { sBitBtn1Click(); });
 
@@ -218,7 +212,7 @@ void TGlobalDataPages::CreateGlyphs2Page()
     ComboNormEdit = NewGlyphField("ComboNormEdit", "BICONNORM", "CheckNormEdit");
     ComboUserEdit = NewGlyphField("ComboUserEdit", "TITLEBUTTON", "CheckUserEdit");
     SpinBISpacing = NewNumberBox("SpinBISpacing", "BISPACE", -999, 9999);
-    CheckBoxBIAlign = named(new QCheckBox(QStringLiteral("Top aligned")), "CheckBoxBIAlign");
+    CheckBoxBIAlign = Named(new QCheckBox(QStringLiteral("Top aligned")), "CheckBoxBIAlign");
     QObject::connect(CheckBoxBIAlign, &QCheckBox::clicked, CheckBoxBIAlign, [this] { CheckBoxBIAlignClick(); });
     SpinBILeft = NewNumberBox("SpinBILeft", "BILEFT", -999, 9999);
     SpinBIRight = NewNumberBox("SpinBIRight", "BIRIGHT", -999, 9999);
@@ -273,15 +267,15 @@ void TGlobalDataPages::CreateGlyphs2Page()
 
 void TGlobalDataPages::CreateShadowsPage()
 {
-    ColorShadow1 = named(new TColorBox(QStringLiteral("SHADOW1COLOR"), TColorBox::WithNone), "ColorShadow1");
-    named(ColorShadow1->CheckReset, "CheckShadow1Color");
+    ColorShadow1 = Named(new TColorBox(QStringLiteral("SHADOW1COLOR"), TColorBox::WithNone), "ColorShadow1");
+    Named(ColorShadow1->CheckReset, "CheckShadow1Color");
     ColorShadow1->OnChange = [this] { form_.SectionPages->ColorBoxBgChange(*ColorShadow1); };
     ColorShadow1->OnReset = [this] { form_.SectionPages->CheckColorDefaultClick(*ColorShadow1); };
     SpinShadow1Offset = NewNumberBox("SpinShadow1Offset", "SHADOW1OFFSET", -10, 10);
     // -1 (no shadow) is what an absent blur means, so the box must show it.
     SpinShadow1Blur = NewNumberBox("SpinShadow1Blur", "SHADOW1BLUR", -1, 10);
-    CheckShadow1Offset = named(NewResetButton(QStringLiteral("SHADOW1OFFSET")), "CheckShadow1Offset");
-    CheckShadow1Blur = named(NewResetButton(QStringLiteral("SHADOW1BLUR")), "CheckShadow1Blur");
+    CheckShadow1Offset = Named(NewResetButton(QStringLiteral("SHADOW1OFFSET")), "CheckShadow1Offset");
+    CheckShadow1Blur = Named(NewResetButton(QStringLiteral("SHADOW1BLUR")), "CheckShadow1Blur");
     QObject::connect(CheckShadow1Offset, &QToolButton::clicked, CheckShadow1Offset,
                      [this] { CheckShadow1OffsetClick(*SpinShadow1Offset); });
     QObject::connect(CheckShadow1Blur, &QToolButton::clicked, CheckShadow1Blur,

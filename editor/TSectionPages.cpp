@@ -1,6 +1,8 @@
 #include "editor/TSectionPages.h"
 
 #include "editor/Latin1Text.h"
+#include "editor/NamedWidget.h"
+#include "editor/ResetButton.h"
 #include "editor/TColorBox.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
@@ -22,8 +24,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/ResetButton.h"
-
 namespace {
 
 constexpr int borderImage = 0;
@@ -31,16 +31,9 @@ constexpr int glyphImage = 2;
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 const int absentColor = int(TColorBox::AbsentColor);
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QPushButton* choosingPanel(const char* name)
 {
-    QPushButton* panel = named(new QPushButton(QStringLiteral("Click for choosing")), name);
+    QPushButton* panel = Named(new QPushButton(QStringLiteral("Click for choosing")), name);
     panel->setMinimumHeight(40);
     return panel;
 }
@@ -77,8 +70,8 @@ TSectionPages::TSectionPages(TMainForm& form) : form_(form)
 
 TImageField* TSectionPages::NewImageField(const char* name, const char* key, const char* resetName, int kind)
 {
-    TImageField* field = named(new TImageField(QString::fromLatin1(key)), name);
-    named(field->CheckReset, resetName);
+    TImageField* field = Named(new TImageField(QString::fromLatin1(key)), name);
+    Named(field->CheckReset, resetName);
     field->OnChange = [this, field] { ComboMaskChange(*field); };
     field->OnReset = [this, field] { CheckMaskClick(*field); };
     field->OnBrowse = [this, field, kind] { ComboMaskButtonClick(*field, kind); };
@@ -87,8 +80,8 @@ TImageField* TSectionPages::NewImageField(const char* name, const char* key, con
 
 TPercentBar* TSectionPages::NewPercentBar(const char* name, const char* key, const char* resetName)
 {
-    TPercentBar* bar = named(new TPercentBar(QString::fromLatin1(key)), name);
-    named(bar->CheckReset, resetName);
+    TPercentBar* bar = Named(new TPercentBar(QString::fromLatin1(key)), name);
+    Named(bar->CheckReset, resetName);
     bar->OnChange = [this, bar] { TrackBarChange(*bar); };
     bar->OnRelease = [this, bar] { TrackBarHotGradPercentMouseUp(*bar); };
     bar->OnReset = [this, bar] { CheckBoxTransBGClick(*bar); };
@@ -97,8 +90,8 @@ TPercentBar* TSectionPages::NewPercentBar(const char* name, const char* key, con
 
 TColorBox* TSectionPages::NewColorBox(const char* name, const char* key, const char* resetName, int entries)
 {
-    TColorBox* box = named(new TColorBox(QString::fromLatin1(key), entries), name);
-    named(box->CheckReset, resetName);
+    TColorBox* box = Named(new TColorBox(QString::fromLatin1(key), entries), name);
+    Named(box->CheckReset, resetName);
     box->OnChange = [this, box] { ColorBoxBgChange(*box); };
     box->OnReset = [this, box] { CheckColorDefaultClick(*box); };
     return box;
@@ -141,9 +134,9 @@ void TSectionPages::CreateBackgroundPage(QWidget* page, bool hot)
     patternBar->Partner = gradientBar;
     gradientPanel = choosingPanel(hot ? "PanelHotGradEdit" : "PanelGradEdit");
     patternPanel = choosingPanel(hot ? "PanelHotImgEdit" : "PanelImgEdit");
-    gradientReset = named(NewResetButton(QString::fromLatin1(hot ? "HOTGRADIENTDATA" : "GRADIENTDATA")),
+    gradientReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTGRADIENTDATA" : "GRADIENTDATA")),
                           hot ? "CheckHotGradEdit" : "CheckGradEdit");
-    patternReset = named(NewResetButton(QString::fromLatin1(hot ? "HOTPATTERN" : "PATTERN")),
+    patternReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTPATTERN" : "PATTERN")),
                          hot ? "CheckHotImgEdit" : "CheckImgEdit");
     QObject::connect(gradientPanel, &QPushButton::clicked, gradientPanel, [this, hot] { PanelGradEditClick(hot); });
     QObject::connect(patternPanel, &QPushButton::clicked, patternPanel, [this, hot] { PanelImgEditClick(hot); });
@@ -207,8 +200,8 @@ void TSectionPages::CreateFontPage(QWidget* page, bool hot)
 
 void TSectionPages::CreateAnimationPage()
 {
-    CheckBoxFading = named(new QCheckBox(QStringLiteral("Fading")), "CheckBoxFading");
-    SpinEditIters = named(new QSpinBox, "SpinEditIters");
+    CheckBoxFading = Named(new QCheckBox(QStringLiteral("Fading")), "CheckBoxFading");
+    SpinEditIters = Named(new QSpinBox, "SpinEditIters");
     SpinEditIters->setRange(1, 20);
     QObject::connect(CheckBoxFading, &QCheckBox::clicked, CheckBoxFading, [this] { CheckBoxFadingClick(); });
     QObject::connect(SpinEditIters, &QSpinBox::valueChanged, SpinEditIters, [this] { SpinEditItersChange(); });
