@@ -304,6 +304,10 @@ void TSectionPages::LoadBackground(const Background& background)
 
 void TSectionPages::LoadSectionPages()
 {
+    // Filling the controls runs their change handling; none of it may write
+    // (an inherited value would otherwise become the section's own).
+    const bool wasLoading = form_.PageLoading;
+    form_.PageLoading = true;
     QTabWidget* pages = form_.PageControlSection;
     pages->setUpdatesEnabled(false);
     const QString section = Section();
@@ -338,6 +342,7 @@ void TSectionPages::LoadSectionPages()
     form_.FillMissedSections();
     pages->setUpdatesEnabled(true);
     pages->update();
+    form_.PageLoading = wasLoading;
 }
 
 void TSectionPages::ShowOptionalPages()

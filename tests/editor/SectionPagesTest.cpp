@@ -74,6 +74,12 @@ TEST_F(SectionPagesTest, AnInheritingSectionShowsItsParentsValuesAndResetsOnlyIt
     EXPECT_EQ(pages.HotGradientText, QStringLiteral("N/A"));
     EXPECT_TRUE(pages.HotGradientArray.empty());
 
+    // Reloading the pages (as the tools do) never makes inherited values the section's own.
+    form->LoadSectionPages();
+    form->SkinFile->UpdateFile();
+    EXPECT_EQ(written().ReadSectionValues("CHILD"),
+              (std::vector<std::pair<std::string, std::string>>{{"PARENTCLASS", "BUTTON"}}));
+
     forgetPublications();
     QTest::mouseClick(pages.ColorBoxBg->CheckReset, Qt::LeftButton);
     EXPECT_EQ(writtenValue("BUTTON", "COLOR"), "14344676");
