@@ -3,6 +3,7 @@
 #include "editor/Latin1Text.h"
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
+#include "editor/ScrollingPage.h"
 #include "editor/TColorBox.h"
 #include "editor/TImageField.h"
 #include "editor/TSectionPages.h"
@@ -151,7 +152,7 @@ void TGlobalDataPages::CreateColorsPage()
     FontColorDefault = NewColorBox("FontColorDefault", "FONTCOLOR", "CheckFontColorDefault");
     FXColorDefault = NewColorBox("FXColorDefault", "TCLEFT", "CheckFXColorDefault");
     BorderColorDefault = NewColorBox("BorderColorDefault", "BORDERCOLOR", "CheckBorderColorDefault");
-    QFormLayout* rows = formIn(form_.TabSheetColors);
+    QFormLayout* rows = formIn(ScrollingContent(form_.TabSheetColors));
     rows->addRow(QStringLiteral("Default unactive control"), ColorDefault);
     rows->addRow(QStringLiteral("Default active control"), ColorDefaultHot);
     rows->addRow(QStringLiteral("Default labels color"), FontColorDefault);
@@ -179,7 +180,7 @@ void TGlobalDataPages::CreateGlyphs1Page()
             layout->addRow(row.first, row.second);
         return box;
     };
-    QGridLayout* layout = new QGridLayout(form_.TabSheetGlyphs1);
+    QGridLayout* layout = new QGridLayout(ScrollingContent(form_.TabSheetGlyphs1));
     layout->addWidget(group(QStringLiteral("CheckBox"), {{QStringLiteral("Checked"), ComboBoxChecked},
                                                          {QStringLiteral("Unchecked"), ComboBoxUnChecked},
                                                          {QStringLiteral("Grayed"), ComboBoxGrayed}}),
@@ -260,7 +261,7 @@ void TGlobalDataPages::CreateGlyphs2Page()
     right->addWidget(title);
     right->addWidget(glow);
     right->addStretch(1);
-    QHBoxLayout* layout = new QHBoxLayout(form_.TabSheetGlyphs2);
+    QHBoxLayout* layout = new QHBoxLayout(ScrollingContent(form_.TabSheetGlyphs2));
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
 }
@@ -293,7 +294,7 @@ void TGlobalDataPages::CreateShadowsPage()
     };
     rows->addRow(QStringLiteral("Offset"), withReset(SpinShadow1Offset, CheckShadow1Offset));
     rows->addRow(QStringLiteral("Blur count"), withReset(SpinShadow1Blur, CheckShadow1Blur));
-    QVBoxLayout* layout = new QVBoxLayout(form_.TabSheetShadows);
+    QVBoxLayout* layout = new QVBoxLayout(ScrollingContent(form_.TabSheetShadows));
     layout->addWidget(style);
     layout->addStretch(1);
 }

@@ -3,6 +3,7 @@
 #include "editor/Latin1Text.h"
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
+#include "editor/ScrollingPage.h"
 #include "editor/TColorBox.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
@@ -33,9 +34,7 @@ const int absentColor = int(TColorBox::AbsentColor);
 
 QPushButton* choosingPanel(const char* name)
 {
-    QPushButton* panel = Named(new QPushButton(QStringLiteral("Click for choosing")), name);
-    panel->setMinimumHeight(40);
-    return panel;
+    return Named(new QPushButton(QStringLiteral("Click for choosing")), name);
 }
 
 // A pattern drawn through its own mask (a "1" as the 25th character of a
@@ -143,7 +142,9 @@ void TSectionPages::CreateBackgroundPage(QWidget* page, bool hot)
     QObject::connect(gradientReset, &QToolButton::clicked, gradientReset, [this, hot] { CheckGradEditClick(hot); });
     QObject::connect(patternReset, &QToolButton::clicked, patternReset, [this, hot] { CheckImgEditClick(hot); });
 
-    QVBoxLayout* layout = new QVBoxLayout(page);
+    QVBoxLayout* layout = new QVBoxLayout(ScrollingContent(page));
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
     QFormLayout* top = new QFormLayout;
     top->addRow(QStringLiteral("Transparency"), transparency);
     top->addRow(QStringLiteral("Color"), color);
@@ -152,6 +153,8 @@ void TSectionPages::CreateBackgroundPage(QWidget* page, bool hot)
     const auto group = [](const QString& caption, TPercentBar* bar, QPushButton* panel, QToolButton* reset) {
         QGroupBox* box = new QGroupBox(caption);
         QVBoxLayout* inside = new QVBoxLayout(box);
+        inside->setContentsMargins(4, 2, 4, 4);
+        inside->setSpacing(2);
         inside->addWidget(bar);
         QHBoxLayout* panelRow = new QHBoxLayout;
         panelRow->addWidget(panel, 1);
@@ -184,7 +187,7 @@ void TSectionPages::CreateFontPage(QWidget* page, bool hot)
     (hot ? ColorBoxHotTCRight : ColorBoxTCRight) = right;
     (hot ? ColorBoxHotTCBottom : ColorBoxTCBottom) = bottom;
 
-    QVBoxLayout* layout = new QVBoxLayout(page);
+    QVBoxLayout* layout = new QVBoxLayout(ScrollingContent(page));
     QFormLayout* color = new QFormLayout;
     color->addRow(QStringLiteral("Color"), font);
     layout->addLayout(color);
@@ -205,7 +208,7 @@ void TSectionPages::CreateAnimationPage()
     SpinEditIters->setRange(1, 20);
     QObject::connect(CheckBoxFading, &QCheckBox::clicked, CheckBoxFading, [this] { CheckBoxFadingClick(); });
     QObject::connect(SpinEditIters, &QSpinBox::valueChanged, SpinEditIters, [this] { SpinEditItersChange(); });
-    QFormLayout* layout = new QFormLayout(form_.TabSheetAnimation);
+    QFormLayout* layout = new QFormLayout(ScrollingContent(form_.TabSheetAnimation));
     layout->addRow(CheckBoxFading);
     layout->addRow(QStringLiteral("Iterations"), SpinEditIters);
 }
@@ -223,7 +226,7 @@ void TSectionPages::CreateImagePage(QWidget* page, std::initializer_list<TImageF
         {"IMGTOPLEFT", "Top left image"},          {"IMGTOPRIGHT", "Top right image"},
         {"IMGBTMLEFT", "Bottom left image"},       {"IMGBTMRIGHT", "Bottom right image"},
     };
-    QVBoxLayout* layout = new QVBoxLayout(page);
+    QVBoxLayout* layout = new QVBoxLayout(ScrollingContent(page));
     QFormLayout* rows = new QFormLayout;
     for (TImageField** field : fields) {
         for (const auto& caption : captions) {
