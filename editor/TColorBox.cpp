@@ -1,6 +1,7 @@
 #include "editor/TColorBox.h"
 
 #include "editor/ResetButton.h"
+#include "editor/TFocusedWheel.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
@@ -69,6 +70,7 @@ TColorBox::TColorBox(const QString& key, int entries, QWidget* parent) : QWidget
 {
     Box = new QComboBox;
     Box->setToolTip(key);
+    TFocusedWheel::Install(Box);
     CheckReset = NewResetButton(key);
     QHBoxLayout* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

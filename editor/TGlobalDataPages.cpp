@@ -4,6 +4,7 @@
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
 #include "editor/ScrollingPage.h"
+#include "editor/TFocusedWheel.h"
 #include "editor/TColorBox.h"
 #include "editor/TImageField.h"
 #include "editor/TSectionPages.h"
@@ -93,6 +94,7 @@ TColorBox* TGlobalDataPages::NewColorBox(const char* name, const char* key, cons
 QSpinBox* TGlobalDataPages::NewNumberBox(const char* name, const char* key, int minimum, int maximum)
 {
     QSpinBox* box = Named(new QSpinBox, name);
+    TFocusedWheel::Install(box);
     box->setRange(minimum, maximum);
     box->setToolTip(QString::fromLatin1(key));
     box->setProperty("SkinKey", QString::fromLatin1(key));
@@ -119,6 +121,7 @@ void TGlobalDataPages::CreateMainInfoPage()
     MemoDesc->setTabChangesFocus(true);
     MemoDesc->setMaximumHeight(70);
     EditVersion = Named(new QDoubleSpinBox, "EditVersion");
+    TFocusedWheel::Install(EditVersion);
     EditVersion->setDecimals(2);
     EditVersion->setRange(0, 9.99);
     EditVersion->setSingleStep(0.01);

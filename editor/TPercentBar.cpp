@@ -1,6 +1,7 @@
 #include "editor/TPercentBar.h"
 
 #include "editor/ResetButton.h"
+#include "editor/TFocusedWheel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@ TPercentBar::TPercentBar(const QString& key, QWidget* parent) : QWidget(parent),
     TrackBar->setRange(0, 100);
     TrackBar->setPageStep(10);
     TrackBar->setToolTip(key);
-    TrackBar->setFocusPolicy(Qt::StrongFocus);
+    TFocusedWheel::Install(TrackBar);
     Label = new QLabel(QStringLiteral("0%"));
     Label->setMinimumWidth(Label->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
     Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

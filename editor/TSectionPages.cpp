@@ -4,6 +4,7 @@
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
 #include "editor/ScrollingPage.h"
+#include "editor/TFocusedWheel.h"
 #include "editor/TColorBox.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
@@ -205,6 +206,7 @@ void TSectionPages::CreateAnimationPage()
 {
     CheckBoxFading = Named(new QCheckBox(QStringLiteral("Fading")), "CheckBoxFading");
     SpinEditIters = Named(new QSpinBox, "SpinEditIters");
+    TFocusedWheel::Install(SpinEditIters);
     SpinEditIters->setRange(1, 20);
     QObject::connect(CheckBoxFading, &QCheckBox::clicked, CheckBoxFading, [this] { CheckBoxFadingClick(); });
     QObject::connect(SpinEditIters, &QSpinBox::valueChanged, SpinEditIters, [this] { SpinEditItersChange(); });

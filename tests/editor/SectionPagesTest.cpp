@@ -7,6 +7,7 @@
 #include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -333,4 +335,36 @@ TEST_F(SectionPagesTest, EditsWithoutACurrentSectionWriteNothing)
     form->SectionPages->ComboRgn->SetText(QStringLiteral("@0001@0002@0003@0004@1@0"));
     form->SkinFile->UpdateFile();
     EXPECT_EQ(optionsBytes(), before);
+}
+
+TEST_F(SectionPagesTest, TheWheelChangesOnlyTheFocusedControl)
+{
+    const auto form = open(buttonSkin);
+    form->show();
+    select(*form, QStringLiteral("BUTTON"));
+    form->PageControlSection->setCurrentWidget(form->TabSheetBG);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QComboBox* box = form->SectionPages->ColorBoxBg->Box;
+    QSlider* bar = form->SectionPages->TrackBarGradPercent->TrackBar;
+    const auto wheel = [](QWidget* control) {
+        const QPointF centre = QRectF(control->rect()).center();
+        QWheelEvent event(centre, control->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &event);
+    };
+
+    form->ListBoxSections->setFocus();
+    const QByteArray before = optionsBytes();
+    wheel(box);
+    wheel(bar);
+    EXPECT_EQ(form->SectionPages->ColorBoxBg->Color(), 14344676u);
+    EXPECT_EQ(bar->value(), 70);
+    EXPECT_EQ(optionsBytes(), before);
+
+    bar->setFocus();
+    ASSERT_TRUE(bar->hasFocus());
+    wheel(bar);
+    EXPECT_NE(bar->value(), 70);
+    EXPECT_NE(optionsBytes(), before);
 }
