@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/TsSkinModel.h"
+
 #include <QList>
 #include <QString>
-
-#include <string>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -32,14 +32,8 @@ public:
     // The skin upgrade of an opened skin runs here, before the pages are filled.
     void UpgradeSkin();
 
-    // What the editor knows about the open skin, as "GLOBALINFO" holds it.
-    struct TSkinInfo
-    {
-        std::string Author;
-        std::string Description;
-        double Version = 0;
-    };
-    TSkinInfo SkinData;
+    // Author, Description and Version of the open skin, as "GLOBALINFO" holds them.
+    TsSkinData SkinData;
 
     // " Main info ".
     QLineEdit* FilenameMaster;
