@@ -53,6 +53,11 @@ TEST_F(SectionManagementTest, TheFilterListsTheCategoryMembersTheSkinHas)
     form->sComboBox2->setCurrentIndex(0);
     EXPECT_EQ(sectionEntries(*form), (QStringList{"DIALOG", "EDIT", "FORM"}));
     EXPECT_TRUE(form->MissedPanel->isEnabled());
+
+    // Without a current section the filter is not applied.
+    form->CurrentSection.clear();
+    form->sComboBox2->setCurrentIndex(1);
+    EXPECT_EQ(sectionEntries(*form), (QStringList{"DIALOG", "EDIT", "FORM"}));
 }
 
 TEST_F(SectionManagementTest, WithoutTheStandardListTheFilterShowsAllAndTheInfoIsTheName)
