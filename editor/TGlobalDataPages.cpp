@@ -38,7 +38,6 @@
 
 namespace {
 
-constexpr int glyphImage = 2;
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 
 // Values written on another system name a master bitmap by drive or share.
@@ -466,7 +465,7 @@ void TGlobalDataPages::CheckBoxCheckedClick(TImageField& field) { form_.SectionP
 
 void TGlobalDataPages::ComboCloseEditButtonClick(TImageField& field)
 {
-    field.SetText(form_.ChooseImageValue(glyphImage, field.Text(), globalInfo, field.Key(), field.CheckReset));
+    field.SetText(form_.ChooseImageValue(itisaGlyph, field.Text(), globalInfo, field.Key(), field.CheckReset));
 }
 
 void TGlobalDataPages::ComboCloseGlowingButtonClick(TImageField&)

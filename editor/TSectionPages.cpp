@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr int borderImage = 0;
-constexpr int glyphImage = 2;
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 const int absentColor = int(TColorBox::AbsentColor);
 
@@ -52,23 +50,23 @@ TSectionPages::TSectionPages(TMainForm& form) : form_(form)
     CreateFontPage(form_.TabSheetFont, false);
     CreateFontPage(form_.TabSheetHotFont, true);
     CreateAnimationPage();
-    ComboGlyphEdit = NewImageField("ComboGlyphEdit", "GLYPHMASK", "CheckGlyphEdit", glyphImage);
+    ComboGlyphEdit = NewImageField("ComboGlyphEdit", "GLYPHMASK", "CheckGlyphEdit", itisaGlyph);
     CreateImagePage(form_.TabSheetGlyph, {&ComboGlyphEdit});
-    ComboChannelEdit = NewImageField("ComboChannelEdit", "SLIDERCHANNEL", "CheckChannelEdit", borderImage);
-    ComboHorSliderEdit = NewImageField("ComboHorSliderEdit", "SLIDERMASK", "CheckHorSliderEdit", glyphImage);
-    ComboVertSliderEdit = NewImageField("ComboVertSliderEdit", "SLIDERVMASK", "CheckVertSliderEdit", glyphImage);
-    ComboTickHorzEdit = NewImageField("ComboTickHorzEdit", "TICKHORZ", "CheckTickHorzEdit", glyphImage);
-    ComboTickVertEdit = NewImageField("ComboTickVertEdit", "TICKVERT", "CheckTickVertEdit", glyphImage);
+    ComboChannelEdit = NewImageField("ComboChannelEdit", "SLIDERCHANNEL", "CheckChannelEdit", itisaBorder);
+    ComboHorSliderEdit = NewImageField("ComboHorSliderEdit", "SLIDERMASK", "CheckHorSliderEdit", itisaGlyph);
+    ComboVertSliderEdit = NewImageField("ComboVertSliderEdit", "SLIDERVMASK", "CheckVertSliderEdit", itisaGlyph);
+    ComboTickHorzEdit = NewImageField("ComboTickHorzEdit", "TICKHORZ", "CheckTickHorzEdit", itisaGlyph);
+    ComboTickVertEdit = NewImageField("ComboTickVertEdit", "TICKVERT", "CheckTickVertEdit", itisaGlyph);
     CreateImagePage(form_.TabSheetTrackBar, {&ComboChannelEdit, &ComboHorSliderEdit, &ComboVertSliderEdit,
                                              &ComboTickHorzEdit, &ComboTickVertEdit});
-    ComboImgTopLeft = NewImageField("ComboImgTopLeft", "IMGTOPLEFT", "CheckImgTopLeft", glyphImage);
-    ComboImgTopRight = NewImageField("ComboImgTopRight", "IMGTOPRIGHT", "CheckImgTopRight", glyphImage);
-    ComboImgBtmLeft = NewImageField("ComboImgBtmLeft", "IMGBTMLEFT", "CheckImgBtmLeft", glyphImage);
-    ComboImgBtmRight = NewImageField("ComboImgBtmRight", "IMGBTMRIGHT", "CheckImgBtmRight", glyphImage);
+    ComboImgTopLeft = NewImageField("ComboImgTopLeft", "IMGTOPLEFT", "CheckImgTopLeft", itisaGlyph);
+    ComboImgTopRight = NewImageField("ComboImgTopRight", "IMGTOPRIGHT", "CheckImgTopRight", itisaGlyph);
+    ComboImgBtmLeft = NewImageField("ComboImgBtmLeft", "IMGBTMLEFT", "CheckImgBtmLeft", itisaGlyph);
+    ComboImgBtmRight = NewImageField("ComboImgBtmRight", "IMGBTMRIGHT", "CheckImgBtmRight", itisaGlyph);
     CreateImagePage(form_.TabSheetCorners, {&ComboImgTopLeft, &ComboImgTopRight, &ComboImgBtmLeft, &ComboImgBtmRight});
 }
 
-TImageField* TSectionPages::NewImageField(const char* name, const char* key, const char* resetName, int kind)
+TImageField* TSectionPages::NewImageField(const char* name, const char* key, const char* resetName, TovImgType kind)
 {
     TImageField* field = Named(new TImageField(QString::fromLatin1(key)), name);
     Named(field->CheckReset, resetName);
@@ -99,9 +97,9 @@ TColorBox* TSectionPages::NewColorBox(const char* name, const char* key, const c
 
 void TSectionPages::CreateInfoPage()
 {
-    ComboMask = NewImageField("ComboMask", "BORDERSMASK", "CheckMask", borderImage);
-    ComboRgn = NewImageField("ComboRgn", "LRGN", "CheckRgn", borderImage);
-    ComboSectionGlowing = NewImageField("ComboSectionGlowing", "GLOW", "CheckSectionGlow", borderImage);
+    ComboMask = NewImageField("ComboMask", "BORDERSMASK", "CheckMask", itisaBorder);
+    ComboRgn = NewImageField("ComboRgn", "LRGN", "CheckRgn", itisaBorder);
+    ComboSectionGlowing = NewImageField("ComboSectionGlowing", "GLOW", "CheckSectionGlow", itisaBorder);
     ComboSectionGlowing->OnBrowse = [this] { ComboSectionGlowingButtonClick(); };
     QFormLayout* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Select borders"), ComboMask);
@@ -387,7 +385,7 @@ void TSectionPages::ImageFieldReset(TImageField& field, const QString& section)
     field.CheckReset->setEnabled(false);
 }
 
-void TSectionPages::ComboMaskButtonClick(TImageField& field, int kind)
+void TSectionPages::ComboMaskButtonClick(TImageField& field, TovImgType kind)
 {
     field.SetText(form_.ChooseImageValue(kind, field.Text(), Section(), field.Key(), field.CheckReset));
 }

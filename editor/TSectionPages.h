@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TsSkinModel.h"
 #include "graphics/GradientStep.h"
 
 #include <QString>
@@ -97,7 +98,7 @@ public:
     // Write-back handlers of the controls.
     void ComboMaskChange(TImageField& field);
     void CheckMaskClick(TImageField& field);
-    void ComboMaskButtonClick(TImageField& field, int kind);
+    void ComboMaskButtonClick(TImageField& field, TovImgType kind);
     void TrackBarChange(TPercentBar& bar);
     void TrackBarHotGradPercentMouseUp(TPercentBar& bar);
     void CheckBoxTransBGClick(TPercentBar& bar);
@@ -135,7 +136,7 @@ private:
     void CreateFontPage(QWidget* page, bool hot);
     void CreateAnimationPage();
     void CreateImagePage(QWidget* page, std::initializer_list<TImageField**> fields);
-    TImageField* NewImageField(const char* name, const char* key, const char* resetName, int kind);
+    TImageField* NewImageField(const char* name, const char* key, const char* resetName, TovImgType kind);
     TPercentBar* NewPercentBar(const char* name, const char* key, const char* resetName);
     TColorBox* NewColorBox(const char* name, const char* key, const char* resetName, int entries);
     Background BackgroundOf(bool hot);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -23,6 +24,7 @@ class TGlobalDataPages;
 class TMemIniFile;
 class TSectionPages;
 class TUpperCaseMemo;
+enum TovImgType : std::uint8_t;
 
 // The editor's main window: the skins menu, the pages that edit the open skin,
 // the editor's settings, and the state every page shares (the skin document,
@@ -87,8 +89,8 @@ public:
     QString ReadSectionValue(const QString& section, const QString& key, const QString& def) const;
     int ReadSectionInteger(const QString& section, const QString& key, int def) const;
     // The image selection tool: returns the value chosen for the key of the
-    // section, starting from value (kind 0 border, 1 texture, 2 glyph).
-    QString ChooseImageValue(int kind, const QString& value, const QString& section, const QString& key,
+    // section, starting from value.
+    QString ChooseImageValue(TovImgType kind, const QString& value, const QString& section, const QString& key,
                              QToolButton* resetButton);
 
     // The live preview link: asks the preview program to reload the published

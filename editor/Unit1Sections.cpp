@@ -6,6 +6,7 @@
 #include "editor/Latin1Text.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TSectionPages.h"
+#include "engine/TsSkinModel.h"
 #include "platform/FileNames.h"
 #include "skinfiles/FolderListing.h"
 #include "skinfiles/TMemIniFile.h"
@@ -69,7 +70,7 @@ int TMainForm::ReadSectionInteger(const QString& section, const QString& key, in
     return ReadInheritedInteger(*SkinFile, Latin1Bytes(section), Latin1Bytes(key), def);
 }
 
-QString TMainForm::ChooseImageValue(int, const QString& value, const QString&, const QString&, QToolButton*)
+QString TMainForm::ChooseImageValue(TovImgType, const QString& value, const QString&, const QString&, QToolButton*)
 {
     // The image selection tool answers here once it is part of the editor;
     // until then the value stays as it is.
