@@ -227,6 +227,12 @@ TEST_F(SectionPagesTest, ColourBoxesWriteDecimalColoursAndFuchsiaRemovesTheKey)
     pages.ColorBoxTCLeft->Box->setCurrentIndex(buttonFace);
     emit pages.ColorBoxTCLeft->Box->activated(buttonFace);
     EXPECT_EQ(writtenValue("BUTTON", "TCLEFT"), "-16777201");
+
+    // The keyboard picks colours too.
+    pages.ColorBoxBg->Box->setCurrentIndex(pages.ColorBoxBg->Box->findText(QStringLiteral("Black")));
+    QTest::keyClick(pages.ColorBoxBg->Box, Qt::Key_Down);
+    EXPECT_EQ(pages.ColorBoxBg->Box->currentText(), QStringLiteral("Maroon"));
+    EXPECT_EQ(writtenValue("BUTTON", "COLOR"), "128");
 }
 
 TEST_F(SectionPagesTest, APatternWithItsOwnMaskHasNoPercentage)
