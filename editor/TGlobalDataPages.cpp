@@ -4,6 +4,7 @@
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
 #include "editor/ScrollingPage.h"
+#include "editor/SkinUpgrade.h"
 #include "editor/TFocusedWheel.h"
 #include "editor/TColorBox.h"
 #include "editor/TImageField.h"
@@ -341,7 +342,10 @@ void TGlobalDataPages::LoadGlobalData()
     LoadMasterBitmap();
     if (form_.SkinFile)
         ReadSkinInfo();
-    UpgradeSkin();
+    // The upgrade may change the version.
+    form_.SkinVersion = SkinData.Version;
+    form_.UpgradeSkin();
+    SkinData.Version = form_.SkinVersion;
     for (TImageField* field : {ComboBoxChecked, ComboBoxUnChecked, ComboBoxGrayed, ComboRadioChecked,
                                ComboRadioUnChecked}) {
         field->SetText(GlobalValue(Latin1Bytes(field->Key()).c_str(), "N/A"));
@@ -405,15 +409,7 @@ void TGlobalDataPages::ReadSkinInfo()
 {
     SkinData.Author = Latin1Bytes(GlobalValue("AUTHOR", ""));
     SkinData.Description = Latin1Bytes(GlobalValue("DESCRIPTION", ""));
-    QString version = GlobalValue("VERSION", "0");
-    version.replace(QLatin1Char(','), QLatin1Char('.'));
-    SkinData.Version = 0;
-    TryStrToSkinFloat(Latin1Bytes(version), SkinData.Version);
-}
-
-void TGlobalDataPages::UpgradeSkin()
-{
-    // Skins written for older engine versions are brought up to date here.
+    SkinData.Version = ReadSkinVersion(*form_.SkinFile);
 }
 
 void TGlobalDataPages::LoadNumberBox(QSpinBox& box, const char* def)

@@ -29,8 +29,6 @@ public:
     TGlobalDataPages& operator=(const TGlobalDataPages&) = delete;
 
     void LoadGlobalData();
-    // The skin upgrade of an opened skin runs here, before the pages are filled.
-    void UpgradeSkin();
 
     // Author, Description and Version of the open skin, as "GLOBALINFO" holds them.
     TsSkinData SkinData;

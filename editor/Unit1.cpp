@@ -1,5 +1,8 @@
 #include "editor/Unit1.h"
 
+#include "editor/DemoLink.h"
+#include "editor/SkinUpgrade.h"
+#include "editor/TDirectEditPage.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
@@ -171,9 +174,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));
     PageControlMain->setEnabled(false);
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
+    connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
 
     CheckBoxUpd = named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
     CheckBoxUpd->setEnabled(false);
+    // Also when a skin's opening sets the box from the settings.
+    connect(CheckBoxUpd, &QCheckBox::toggled, this, [this] { CheckBoxUpdClick(); });
     PageControlMain->setCornerWidget(CheckBoxUpd, Qt::TopRightCorner);
     bodyLayout->addWidget(PageControlMain, 1);
     setCentralWidget(body);
@@ -194,6 +200,7 @@ TMainForm::~TMainForm()
     disconnect(ListBoxMissedSections, nullptr, this, nullptr);
     disconnect(sComboBox2, nullptr, this, nullptr);
     disconnect(PageControlMain, nullptr, this, nullptr);
+    disconnect(PageControlSection, nullptr, this, nullptr);
 }
 
 void TMainForm::CreateMenus()
@@ -271,7 +278,9 @@ QWidget* TMainForm::CreateSectionsPage()
     TabSheetGlyph = addPage(PageControlSection, "TabSheetGlyph", QStringLiteral(" Glyph "));
     TabSheetTrackBar = addPage(PageControlSection, "TabSheetTrackBar", QStringLiteral(" TrackBar data "));
     TabSheetCorners = addPage(PageControlSection, "TabSheetCorners", QStringLiteral("Corners Images"));
-    TabSheetDirect = addPage(PageControlSection, "TabSheetDirect", QStringLiteral(" Direct editing "));
+    TabSheetDirect = named(new TDirectEditPage(*this), "TabSheetDirect");
+    PageControlSection->addTab(TabSheetDirect, QStringLiteral(" Direct editing "));
+    connect(PageControlSection, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
     QVBoxLayout* info = new QVBoxLayout(TabSheetInfo);
     LabelChooseSection = wrappedLabel("LabelChooseSection",
                                       QStringLiteral("For changing of this properties please choose needed SkinSection"));
@@ -639,10 +648,15 @@ void TMainForm::PublishSkin()
     // What ran meanwhile may have closed the skin.
     if (!SkinFile)
         return;
-    if (!SkinFile->UpdateFile())
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
+    WriteSkinFile();
     if (CheckBoxUpd->isChecked())
         NotifyDemo();
+}
+
+void TMainForm::WriteSkinFile()
+{
+    if (!SkinFile->UpdateFile())
+        WarnNotWritten(FileNameText(SkinFile->FileName()));
 }
 
 void TMainForm::WarnNotWritten(const QString& fileName)
@@ -650,20 +664,27 @@ void TMainForm::WarnNotWritten(const QString& fileName)
     AppDialogs().Warning(QStringLiteral("Could not write ") + fileName + QStringLiteral("; the file was left as it was."));
 }
 
-void TMainForm::NotifyDemo()
+void TMainForm::NotifyDemo() { NotifyOrStartDemo(DemoCaption, DemoFileName, OpenDemoDialog); }
+
+void TMainForm::CloseDemo() { CloseDemoProgram(DemoCaption); }
+
+void TMainForm::CheckBoxUpdClick()
 {
-    // The preview program arrives with the live preview link.
+    WriteSettingNow("Options", "Preview", CheckBoxUpd->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (CheckBoxUpd->isChecked())
+        PublishSkin();
+    else
+        CloseDemo();
 }
 
-void TMainForm::CloseDemo()
+void TMainForm::UpgradeSkin()
 {
-    // The preview program arrives with the live preview link.
+    if (!SkinFile || NewSkinMaking)
+        return;
+    SkinVersion = UpgradeSkinDocument(*SkinFile, ReadSkinVersion(*SkinFile), [this] { WriteSkinFile(); });
 }
 
-void TMainForm::TabSheetDirectShow()
-{
-    // The direct editing page is filled with its text box.
-}
+void TMainForm::TabSheetDirectShow() { TabSheetDirect->TabSheetDirectShow(); }
 
 void TMainForm::SelectSectionEntry(const QString& name)
 {

@@ -20,6 +20,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TBitmap;
+class TDirectEditPage;
 class TGlobalDataPages;
 class TMemIniFile;
 class TSectionPages;
@@ -61,11 +62,16 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+    // Writes the skin document to its file; a failure is reported.
+    void WriteSkinFile();
 
     // Sections list and property pages.
     void FillSectionList();
     void FillMissedSections();
     void LoadGlobalData();
+    // Brings a skin written for an older engine up to date (not while a new
+    // skin is being made).
+    void UpgradeSkin();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
     // Section management (defined in Unit1Sections.cpp).
@@ -80,8 +86,6 @@ public:
     // The "Info" of a section in the standard section list, else its name.
     QString SectionInfo(const QString& name) const;
     QString SectionsIniFileName() const;
-    // Writes the skin document to its file; a warning when that failed.
-    bool WriteSkinFile();
     // Fills every property page from the current section.
     void LoadSectionPages();
     // Values of the skin document with PARENTCLASS inheritance; "" and -1
@@ -97,6 +101,8 @@ public:
     // skin (starting it if needed), and to close.
     void NotifyDemo();
     void CloseDemo();
+    // "Changes preview in the demo" was switched.
+    void CheckBoxUpdClick();
 
     // The editor's settings file, read and written at once.
     QString ReadSettingNow(const char* section, const char* key) const;
@@ -117,6 +123,7 @@ public:
     QString CurrentSkinName;
     std::unique_ptr<TMemIniFile> SkinFile;   // the skin document, none while no skin is open
     QString CurrentSection;
+    double SkinVersion = 0; // the open skin's format version, after its upgrade
     std::unique_ptr<TBitmap> MasterBitmap;   // the open skin's master bitmap, for the image tools
     bool PageLoading = false;   // controls are being filled: their events write nothing
     bool SkinOpening = false;   // a skin is being opened: edits are not published
@@ -165,7 +172,7 @@ public:
     QWidget* TabSheetGlyph;
     QWidget* TabSheetTrackBar;
     QWidget* TabSheetCorners;
-    QWidget* TabSheetDirect;
+    TDirectEditPage* TabSheetDirect;
     QLabel* LabelChooseSection;
     QLabel* LabelSectionsAbout;
     QGroupBox* GroupBoxSectionInfo;

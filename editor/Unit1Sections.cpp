@@ -4,6 +4,7 @@
 #include "editor/Unit1.h"
 
 #include "editor/Latin1Text.h"
+#include "editor/TDirectEditPage.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TSectionPages.h"
 #include "engine/TsSkinModel.h"
@@ -75,16 +76,6 @@ QString TMainForm::ChooseImageValue(TovImgType, const QString& value, const QStr
     // The image selection tool answers here once it is part of the editor;
     // until then the value stays as it is.
     return value;
-}
-
-bool TMainForm::WriteSkinFile()
-{
-    if (!SkinFile)
-        return false;
-    if (SkinFile->UpdateFile())
-        return true;
-    WarnNotWritten(FileNameText(SkinFile->FileName()));
-    return false;
 }
 
 void TMainForm::LoadSectionPages() { SectionPages->LoadSectionPages(); }

@@ -66,13 +66,14 @@ TEST_F(GlobalDataPagesTest, AutosetCarriesTheHighestVersionFromSkinToSkin)
     form->GlobalPages->CommonVersionCheck->setChecked(false);
     chooseSkin(*form, QStringLiteral("Old"));
     EXPECT_EQ(version->text(), QStringLiteral("5.40"));
+    // A version that is no number reads as 0, so the skin is upgraded and stamped.
     chooseSkin(*form, QStringLiteral("Broken"));
-    EXPECT_EQ(version->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(version->text(), QStringLiteral("5.40"));
 }
 
 TEST_F(GlobalDataPagesTest, AChosenMasterBitmapIsStoredByItsUpperCaseName)
 {
-    const auto form = openGlobal("");
+    const auto form = openGlobal("VERSION=6.22\r\n");
     program.write(QStringLiteral("elsewhere/Master.bmp"), bitmapFile(2, 2));
     dialogs.chooseFile(program.file(QStringLiteral("elsewhere/Master.bmp")));
     forgetPublications();
@@ -90,7 +91,7 @@ TEST_F(GlobalDataPagesTest, AChosenMasterBitmapIsStoredByItsUpperCaseName)
 TEST_F(GlobalDataPagesTest, TheMasterBitmapIsFoundWithoutRegardToCase)
 {
     program.write(QStringLiteral("Skins/Aqua/Master.bmp"), bitmapFile(3, 2));
-    const auto form = openGlobal("MASTERBITMAP=MASTER.BMP\r\n");
+    const auto form = openGlobal("VERSION=6.22\r\nMASTERBITMAP=MASTER.BMP\r\n");
     ASSERT_NE(form->MasterBitmap, nullptr);
     EXPECT_EQ(form->MasterBitmap->Width(), 3);
 
@@ -138,7 +139,7 @@ TEST_F(GlobalDataPagesTest, NumberBoxesWriteAtOnceWhileAboutSkinWaitsForApply)
 
 TEST_F(GlobalDataPagesTest, AnAbsentBlurShowsMinusOneAndTheShadowResetsFollowTheKeys)
 {
-    const auto form = openGlobal("SHADOW1OFFSET=2\r\nBIVALIGN=1\r\n");
+    const auto form = openGlobal("VERSION=6.22\r\nSHADOW1OFFSET=2\r\nBIVALIGN=1\r\n");
     TGlobalDataPages& pages = *form->GlobalPages;
     EXPECT_EQ(pages.SpinShadow1Blur->text(), QStringLiteral("-1"));
     EXPECT_EQ(pages.SpinShadow1Offset->value(), 2);
@@ -161,7 +162,7 @@ TEST_F(GlobalDataPagesTest, AnAbsentBlurShowsMinusOneAndTheShadowResetsFollowThe
 
 TEST_F(GlobalDataPagesTest, GlyphsAndDefaultColoursAlwaysGoIntoGlobalInfo)
 {
-    const auto form = openGlobal("BOXCHECKED=@0001@0002@0003@0004@1@0\r\nCOLOR=255\r\n");
+    const auto form = openGlobal("VERSION=6.22\r\nBOXCHECKED=@0001@0002@0003@0004@1@0\r\nCOLOR=255\r\n");
     TGlobalDataPages& pages = *form->GlobalPages;
     EXPECT_EQ(pages.ComboBoxChecked->Text(), QStringLiteral("@0001@0002@0003@0004@1@0"));
     EXPECT_TRUE(pages.ComboBoxChecked->CheckReset->isEnabled());

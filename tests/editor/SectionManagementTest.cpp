@@ -132,7 +132,7 @@ TEST_F(SectionManagementTest, NewCreatesAnUpperCaseSectionAndNeverTouchesAnExist
 
 TEST_F(SectionManagementTest, CloneCopiesTheStoredKeysButNotOntoAnExistingName)
 {
-    const auto form = open("[GLOBALINFO]\r\n[BUTTON]\r\nPARENTCLASS=PANEL\r\nCOLOR=5\r\nBORDERSMASK=^x\r\n[PANEL]\r\n"
+    const auto form = open("[GLOBALINFO]\r\nVERSION=6.22\r\n[BUTTON]\r\nPARENTCLASS=PANEL\r\nCOLOR=5\r\nBORDERSMASK=^x\r\n[PANEL]\r\n"
                            "TRANSPARENCY=20\r\n");
     select(*form, QStringLiteral("BUTTON"));
     dialogs.answerInput(QStringLiteral("button2"));
@@ -159,7 +159,7 @@ TEST_F(SectionManagementTest, CloneCopiesTheStoredKeysButNotOntoAnExistingName)
 
 TEST_F(SectionManagementTest, DeletingSelectsTheEntryAtTheSamePlaceOrTheLastOne)
 {
-    const auto form = open("[GLOBALINFO]\r\n[A]\r\nCOLOR=1\r\n[B]\r\nCOLOR=2\r\n[C]\r\nCOLOR=3\r\n");
+    const auto form = open("[GLOBALINFO]\r\nVERSION=6.22\r\n[A]\r\nCOLOR=1\r\n[B]\r\nCOLOR=2\r\n[C]\r\nCOLOR=3\r\n");
     const struct
     {
         const char* deleted;
@@ -182,7 +182,7 @@ TEST_F(SectionManagementTest, DeletingSelectsTheEntryAtTheSamePlaceOrTheLastOne)
 
 TEST_F(SectionManagementTest, DeletingTheOnlyEntryLeavesThePagesAndLaterEditsGoNowhere)
 {
-    const auto form = open("[GLOBALINFO]\r\nCOLOR=7\r\n[ONLY]\r\nCOLOR=255\r\n");
+    const auto form = open("[GLOBALINFO]\r\nVERSION=6.22\r\nCOLOR=7\r\n[ONLY]\r\nCOLOR=255\r\n");
     ASSERT_EQ(selectedSection(*form), QStringLiteral("ONLY"));
     dialogs.answerYes();
     QTest::mouseClick(form->sSpeedButton4, Qt::LeftButton);
@@ -206,7 +206,7 @@ TEST_F(SectionManagementTest, DeletingTheOnlyEntryLeavesThePagesAndLaterEditsGoN
 
 TEST_F(SectionManagementTest, ClearLeavesOnlyAnEmptyBorderAndDropsTheInheritance)
 {
-    const auto form = open("[GLOBALINFO]\r\n[BUTTON]\r\nCOLOR=255\r\n[CHILD]\r\nPARENTCLASS=BUTTON\r\nHOTCOLOR=9\r\n");
+    const auto form = open("[GLOBALINFO]\r\nVERSION=6.22\r\n[BUTTON]\r\nCOLOR=255\r\n[CHILD]\r\nPARENTCLASS=BUTTON\r\nHOTCOLOR=9\r\n");
     select(*form, QStringLiteral("CHILD"));
     ASSERT_EQ(form->SectionPages->ColorBoxBg->Color(), 255u);
     dialogs.answerYes();

@@ -1,6 +1,7 @@
 #include "SkinPagesFixture.h"
 
 #include "editor/TColorBox.h"
+#include "editor/TDirectEditPage.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
 #include "editor/TPercentBar.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-const QByteArray buttonSkin = "[GLOBALINFO]\r\nBICONCLOSEGLOW=4\r\n"
+const QByteArray buttonSkin = "[GLOBALINFO]\r\nVERSION=6.22\r\nBICONCLOSEGLOW=4\r\n"
                               "[BUTTON]\r\nCOLOR=14344676\r\nTRANSPARENCY=45\r\nBORDERSMASK=^0004^0051^0007^0057^0000^0001^0002^0001^1^0^4^1\r\n"
                               "GRADIENTDATA=16579836;15066597;99;0;0;15066597;15066597;0;0;0\r\nGRADIENTPERCENT=70\r\n"
                               "HOTPATTERN=~0067~0141~0069~0145~10~1\r\nHOTIMAGEPERCENT=30\r\nFADINGENABLED=true\r\n"
@@ -314,7 +315,7 @@ TEST_F(SectionPagesTest, TheOptionListsDecideWhichPagesAreShown)
     EXPECT_FALSE(shown(form->TabSheetCorners));
     EXPECT_TRUE(form->SectionPages->ComboSectionGlowing->isEnabled());
     for (QWidget* always : {form->TabSheetInfo, form->TabSheetBG, form->TabSheetHotBG, form->TabSheetFont,
-                            form->TabSheetHotFont, form->TabSheetDirect})
+                            form->TabSheetHotFont, static_cast<QWidget*>(form->TabSheetDirect)})
         EXPECT_TRUE(shown(always));
 
     select(*form, QStringLiteral("COMBOBOX"));
