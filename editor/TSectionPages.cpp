@@ -6,11 +6,13 @@
 #include "editor/ScrollingPage.h"
 #include "editor/TFocusedWheel.h"
 #include "editor/TColorBox.h"
+#include "editor/TGradientPanel.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
 #include "editor/TPercentBar.h"
 #include "editor/TUpperCaseMemo.h"
 #include "editor/Unit1.h"
+#include "editor/sGradBuilder.h"
 #include "skinfiles/TMemIniFile.h"
 #include "skinfiles/sGradientData.h"
 #include "skinfiles/sStoreUtils.h"
@@ -30,11 +32,6 @@ namespace {
 
 const QString globalInfo = QStringLiteral("GLOBALINFO");
 const int absentColor = int(TColorBox::AbsentColor);
-
-QPushButton* choosingPanel(const char* name)
-{
-    return Named(new QPushButton(QStringLiteral("Click for choosing")), name);
-}
 
 // A pattern drawn through its own mask (a "1" as the 25th character of a
 // texture value) has no percentage.
@@ -130,8 +127,9 @@ void TSectionPages::CreateBackgroundPage(QWidget* page, bool hot)
                      : NewPercentBar("TrackBarImgPercent", "IMAGEPERCENT", "CheckBoxImgPercent");
     gradientBar->Partner = patternBar;
     patternBar->Partner = gradientBar;
-    gradientPanel = choosingPanel(hot ? "PanelHotGradEdit" : "PanelGradEdit");
-    patternPanel = choosingPanel(hot ? "PanelHotImgEdit" : "PanelImgEdit");
+    gradientPanel = Named(new TGradientPanel(hot ? HotGradientArray : GradientArray),
+                          hot ? "PanelHotGradEdit" : "PanelGradEdit");
+    patternPanel = Named(new QPushButton(QStringLiteral("Click for choosing")), hot ? "PanelHotImgEdit" : "PanelImgEdit");
     gradientReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTGRADIENTDATA" : "GRADIENTDATA")),
                           hot ? "CheckHotGradEdit" : "CheckGradEdit");
     patternReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTPATTERN" : "PATTERN")),
@@ -279,17 +277,7 @@ void TSectionPages::LoadBackground(const Background& background)
 
     *background.gradientText =
         form_.ReadSectionValue(Section(), QString::fromLatin1(background.gradientKey), TImageField::NotAvailable);
-    background.gradientArray->clear();
-    if (*background.gradientText != TImageField::NotAvailable) {
-        try {
-            ParseGradientData(Latin1Bytes(*background.gradientText), *background.gradientArray);
-        } catch (const EConvertError&) {
-            // A gradient that is no list of numbers shows as none.
-            background.gradientArray->clear();
-        }
-    }
-    background.gradientReset->setEnabled(*background.gradientText != TImageField::NotAvailable);
-    background.gradientPanel->update();
+    ShowGradient(background);
 
     *background.patternText =
         form_.ReadSectionValue(Section(), QString::fromLatin1(background.patternKey), TImageField::NotAvailable);
@@ -465,13 +453,40 @@ void TSectionPages::CheckGradEditClick(bool hot)
 {
     const Background background = BackgroundOf(hot);
     RemoveStateKey(background.gradientKey, *background.gradientText, background.gradientReset);
+    ShowGradient(background);
+}
+
+void TSectionPages::ShowGradient(const Background& background)
+{
     background.gradientArray->clear();
+    if (*background.gradientText != TImageField::NotAvailable) {
+        try {
+            ParseGradientData(Latin1Bytes(*background.gradientText), *background.gradientArray);
+        } catch (const EConvertError&) {
+            // A gradient that is no list of numbers shows as none.
+            background.gradientArray->clear();
+        }
+    }
+    background.gradientReset->setEnabled(*background.gradientText != TImageField::NotAvailable);
     background.gradientPanel->update();
 }
 
-void TSectionPages::PanelGradEditClick(bool)
+void TSectionPages::PanelGradEditClick(bool hot)
 {
-    // The gradient builder opens here once it is part of the editor.
+    const Background background = BackgroundOf(hot);
+    std::string data = Latin1Bytes(*background.gradientText);
+    if (!EditGradient(&form_, data))
+        return;
+    if (data == Latin1Bytes(TImageField::NotAvailable)) {
+        CheckGradEditClick(hot);
+        return;
+    }
+    *background.gradientText = Latin1Text(data);
+    ShowGradient(background);
+    if (!CanWrite(Section()))
+        return;
+    form_.SkinFile->WriteString(Latin1Bytes(Section()), background.gradientKey, data);
+    form_.SkinChanged();
 }
 
 void TSectionPages::PanelImgEditClick(bool)

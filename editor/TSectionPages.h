@@ -145,6 +145,8 @@ private:
     void LoadColor(TColorBox& box);
     void LoadPercent(TPercentBar& bar);
     void LoadBackground(const Background& background);
+    // Parses the gradient text into its steps and shows them.
+    void ShowGradient(const Background& background);
     void ShowOptionalPages();
     void RemoveStateKey(const char* key, QString& text, QToolButton* reset);
 

@@ -21,6 +21,7 @@
 #include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -374,4 +375,33 @@ TEST_F(SectionPagesTest, TheWheelChangesOnlyTheFocusedControl)
     wheel(bar);
     EXPECT_NE(bar->value(), 70);
     EXPECT_NE(optionsBytes(), before);
+}
+
+TEST_F(SectionPagesTest, TheGradientPanelsOpenTheBuilderAndWriteWhatItGives)
+{
+    const auto form = openButton();
+    TSectionPages& pages = *form->SectionPages;
+    const auto answerBuilder = [](const char* button) {
+        QTimer::singleShot(0, [button] {
+            QWidget* builder = QApplication::activeModalWidget();
+            ASSERT_NE(builder, nullptr);
+            QTest::mouseClick(builder->findChild<QPushButton*>(button), Qt::LeftButton);
+        });
+    };
+
+    forgetPublications();
+    answerBuilder("sButton1"); // OK
+    QTest::mouseClick(pages.PanelHotGradEdit, Qt::LeftButton);
+    EXPECT_NE(writtenValue("BUTTON", "HOTGRADIENTDATA"), "(absent)");
+    EXPECT_EQ(pages.HotGradientText.toLatin1(), writtenValue("BUTTON", "HOTGRADIENTDATA"));
+    EXPECT_FALSE(pages.HotGradientArray.empty());
+    EXPECT_TRUE(pages.CheckHotGradEdit->isEnabled());
+    EXPECT_TRUE(publishedSinceForget());
+
+    dialogs.answerYes(); // the builder asks before clearing
+    answerBuilder("sButton2"); // Clear
+    QTest::mouseClick(pages.PanelGradEdit, Qt::LeftButton);
+    EXPECT_EQ(writtenValue("BUTTON", "GRADIENTDATA"), "(absent)");
+    EXPECT_TRUE(pages.GradientArray.empty());
+    EXPECT_FALSE(pages.CheckGradEdit->isEnabled());
 }
