@@ -54,8 +54,9 @@ public:
     static QString SkinNameOf(const QAction* item);
     static int SkinMenuColumn(int position);
 
-    // The open skin.
+    // The open skin and its folder.
     void OpenSkin();
+    QString SkinFolder() const;
     void CloseSkin();
     // The open skin's folder.
     QString SkinFolder() const;
@@ -191,6 +192,17 @@ public:
     QWidget* TabSheetGlyphs2;
     QWidget* TabSheetShadows;
     QCheckBox* CheckBoxMasterOnly;
+
+    // Glow image counts with their reset buttons: the section's on "Info", the
+    // title buttons' on " Glyphs 2 " (made by CreateGlowFields).
+    QLineEdit* ComboSectionGlowing;
+    QToolButton* CheckSectionGlow;
+    QLineEdit* ComboCloseGlowing;
+    QToolButton* CheckCloseGlow;
+    QLineEdit* ComboMaxGlowing;
+    QToolButton* CheckMaxGlow;
+    QLineEdit* ComboMinGlowing;
+    QToolButton* CheckMinGlow;
 
     // "Editor options".
     QWidget* TabSheetOptions;
