@@ -10,7 +10,10 @@ QWidget* ScrollingContent(QWidget* page)
     scroller->setFrameShape(QFrame::NoFrame);
     QWidget* content = new QWidget;
     scroller->setWidget(content);
-    QVBoxLayout* layout = new QVBoxLayout(page);
+    // A page that already has a layout keeps it and gets the scroller added.
+    QLayout* layout = page->layout();
+    if (!layout)
+        layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
     return content;

@@ -1,5 +1,6 @@
 #include "editor/TGlobalDataPages.h"
 
+#include "editor/ChooseImage.h"
 #include "editor/Latin1Text.h"
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
@@ -72,13 +73,6 @@ TImageField* TGlobalDataPages::NewGlyphField(const char* name, const char* key, 
     field->OnChange = [this, field] { ComboBoxCheckedChange(*field); };
     field->OnReset = [this, field] { CheckBoxCheckedClick(*field); };
     field->OnBrowse = [this, field] { ComboCloseEditButtonClick(*field); };
-    return field;
-}
-
-TImageField* TGlobalDataPages::NewGlowField(const char* name, const char* key, const char* resetName)
-{
-    TImageField* field = NewGlyphField(name, key, resetName);
-    field->OnBrowse = [this, field] { ComboCloseGlowingButtonClick(*field); };
     return field;
 }
 
@@ -220,9 +214,6 @@ void TGlobalDataPages::CreateGlyphs2Page()
     QObject::connect(CheckBoxBIAlign, &QCheckBox::clicked, CheckBoxBIAlign, [this] { CheckBoxBIAlignClick(); });
     SpinBILeft = NewNumberBox("SpinBILeft", "BILEFT", -999, 9999);
     SpinBIRight = NewNumberBox("SpinBIRight", "BIRIGHT", -999, 9999);
-    ComboCloseGlowing = NewGlowField("ComboCloseGlowing", "BICONCLOSEGLOW", "CheckCloseGlow");
-    ComboMaxGlowing = NewGlowField("ComboMaxGlowing", "BICONMAXGLOW", "CheckMaxGlow");
-    ComboMinGlowing = NewGlowField("ComboMinGlowing", "BICONMINGLOW", "CheckMinGlow");
 
     QGroupBox* small = new QGroupBox(QStringLiteral(" Small border icons "));
     QFormLayout* smallRows = formIn(small);
@@ -250,11 +241,10 @@ void TGlobalDataPages::CreateGlyphs2Page()
     marginRows->addRow(QStringLiteral("Left"), SpinBILeft);
     marginRows->addRow(QStringLiteral("Right"), SpinBIRight);
 
-    QGroupBox* glow = new QGroupBox(QStringLiteral("Glow effect images (PNG)"));
-    QFormLayout* glowRows = formIn(glow);
-    glowRows->addRow(QStringLiteral("Frames count :   Close button : "), ComboCloseGlowing);
-    glowRows->addRow(QStringLiteral("Maximize : "), ComboMaxGlowing);
-    glowRows->addRow(QStringLiteral("Minimize : "), ComboMinGlowing);
+    // The glow counts of the title buttons come with the glow images editor.
+    QGroupBox* glow = form_.TabSheetGlyphs2->findChild<QGroupBox*>(QStringLiteral("GroupBoxGlow"));
+    if (QLayout* existing = form_.TabSheetGlyphs2->layout())
+        existing->removeWidget(glow);
 
     QVBoxLayout* left = new QVBoxLayout;
     left->addWidget(small);
@@ -301,8 +291,6 @@ void TGlobalDataPages::CreateShadowsPage()
     layout->addWidget(style);
     layout->addStretch(1);
 }
-
-QList<TImageField*> TGlobalDataPages::TitleGlowFields() const { return {ComboCloseGlowing, ComboMaxGlowing, ComboMinGlowing}; }
 
 QList<TImageField*> TGlobalDataPages::GlyphFields() const
 {
@@ -461,12 +449,7 @@ void TGlobalDataPages::CheckBoxCheckedClick(TImageField& field) { form_.SectionP
 
 void TGlobalDataPages::ComboCloseEditButtonClick(TImageField& field)
 {
-    field.SetText(form_.ChooseImageValue(itisaGlyph, field.Text(), globalInfo, field.Key(), field.CheckReset));
-}
-
-void TGlobalDataPages::ComboCloseGlowingButtonClick(TImageField&)
-{
-    // The glow images editor opens here once it is part of the editor.
+    field.SetText(ChooseImageValue(form_, field.Text(), itisaGlyph, field.CheckReset));
 }
 
 void TGlobalDataPages::SpinShadow1OffsetChange(QSpinBox& box)

@@ -74,9 +74,6 @@ public:
     QCheckBox* CheckBoxBIAlign;
     QSpinBox* SpinBILeft;
     QSpinBox* SpinBIRight;
-    TImageField* ComboCloseGlowing;
-    TImageField* ComboMaxGlowing;
-    TImageField* ComboMinGlowing;
     // " Shadows ".
     TColorBox* ColorShadow1;
     QSpinBox* SpinShadow1Offset;
@@ -84,17 +81,12 @@ public:
     QSpinBox* SpinShadow1Blur;
     QToolButton* CheckShadow1Blur;
 
-    // The glow counts of the title-bar buttons, filled with the section pages.
-    QList<TImageField*> TitleGlowFields() const;
-
     // Handlers.
     void FilenameMasterChange();
     void sBitBtn1Click();
     void ComboBoxCheckedChange(TImageField& field);
     void CheckBoxCheckedClick(TImageField& field);
     void ComboCloseEditButtonClick(TImageField& field);
-    // The glow images editor opens from the title-bar glow counts.
-    void ComboCloseGlowingButtonClick(TImageField& field);
     void SpinShadow1OffsetChange(QSpinBox& box);
     void CheckShadow1OffsetClick(QSpinBox& box);
     void CheckBoxBIAlignClick();
@@ -106,7 +98,6 @@ private:
     void CreateGlyphs2Page();
     void CreateShadowsPage();
     TImageField* NewGlyphField(const char* name, const char* key, const char* resetName);
-    TImageField* NewGlowField(const char* name, const char* key, const char* resetName);
     TColorBox* NewColorBox(const char* name, const char* key, const char* resetName);
     QSpinBox* NewNumberBox(const char* name, const char* key, int minimum, int maximum);
     QList<TImageField*> GlyphFields() const;

@@ -1,5 +1,6 @@
 #include "editor/TSectionPages.h"
 
+#include "editor/ChooseImage.h"
 #include "editor/Latin1Text.h"
 #include "editor/NamedWidget.h"
 #include "editor/ResetButton.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -96,12 +98,9 @@ void TSectionPages::CreateInfoPage()
 {
     ComboMask = NewImageField("ComboMask", "BORDERSMASK", "CheckMask", itisaBorder);
     ComboRgn = NewImageField("ComboRgn", "LRGN", "CheckRgn", itisaBorder);
-    ComboSectionGlowing = NewImageField("ComboSectionGlowing", "GLOW", "CheckSectionGlow", itisaBorder);
-    ComboSectionGlowing->OnBrowse = [this] { ComboSectionGlowingButtonClick(); };
     QFormLayout* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Select borders"), ComboMask);
     fields->addRow(QStringLiteral("Effects region"), ComboRgn);
-    fields->addRow(QStringLiteral("Glow effect images count (Png) : "), ComboSectionGlowing);
     QVBoxLayout* page = static_cast<QVBoxLayout*>(form_.TabSheetInfo->layout());
     page->insertLayout(0, fields);
 }
@@ -254,6 +253,13 @@ void TSectionPages::LoadImageField(TImageField& field, const QString& section)
     field.LinkResetButton();
 }
 
+void TSectionPages::LoadGlowCount(QLineEdit* count, QToolButton* reset, const QString& section, const QString& key)
+{
+    const QString text = form_.ReadSectionValue(section, key, TImageField::NotAvailable);
+    count->setText(text);
+    reset->setEnabled(!text.isEmpty() && text != TImageField::NotAvailable);
+}
+
 void TSectionPages::LoadColor(TColorBox& box)
 {
     box.SetColor(TColor(form_.ReadSectionInteger(Section(), box.Key(), absentColor)));
@@ -303,10 +309,12 @@ void TSectionPages::LoadSectionPages()
     pages->setUpdatesEnabled(false);
     const QString section = Section();
 
-    for (TImageField* field : {ComboMask, ComboRgn, ComboSectionGlowing})
+    for (TImageField* field : {ComboMask, ComboRgn})
         LoadImageField(*field, section);
-    for (TImageField* field : form_.GlobalPages->TitleGlowFields())
-        LoadImageField(*field, globalInfo);
+    LoadGlowCount(form_.ComboSectionGlowing, form_.CheckSectionGlow, section, QStringLiteral("GLOW"));
+    LoadGlowCount(form_.ComboCloseGlowing, form_.CheckCloseGlow, globalInfo, QStringLiteral("BICONCLOSEGLOW"));
+    LoadGlowCount(form_.ComboMaxGlowing, form_.CheckMaxGlow, globalInfo, QStringLiteral("BICONMAXGLOW"));
+    LoadGlowCount(form_.ComboMinGlowing, form_.CheckMinGlow, globalInfo, QStringLiteral("BICONMINGLOW"));
     LoadColor(*ColorBoxBg);
     LoadColor(*ColorBoxHotBG);
     LoadPercent(*TrackBarTransBG);
@@ -345,7 +353,7 @@ void TSectionPages::ShowOptionalPages()
     pages->setTabVisible(pages->indexOf(form_.TabSheetCorners), listed(form_.MemoCornerImg));
     pages->setTabVisible(pages->indexOf(form_.TabSheetAnimation), listed(form_.MemoAnimation));
     pages->setTabVisible(pages->indexOf(form_.TabSheetTrackBar), listed(form_.MemoTrackBar));
-    ComboSectionGlowing->setEnabled(listed(form_.MemoGlow));
+    form_.ComboSectionGlowing->setEnabled(listed(form_.MemoGlow));
 }
 
 // Write-back.
@@ -375,7 +383,7 @@ void TSectionPages::ImageFieldReset(TImageField& field, const QString& section)
 
 void TSectionPages::ComboMaskButtonClick(TImageField& field, TovImgType kind)
 {
-    field.SetText(form_.ChooseImageValue(kind, field.Text(), Section(), field.Key(), field.CheckReset));
+    field.SetText(ChooseImageValue(form_, field.Text(), kind, field.CheckReset));
 }
 
 void TSectionPages::TrackBarChange(TPercentBar& bar)
@@ -492,9 +500,4 @@ void TSectionPages::PanelGradEditClick(bool hot)
 void TSectionPages::PanelImgEditClick(bool)
 {
     // The image selection tool opens here (texture kind) once it is part of the editor.
-}
-
-void TSectionPages::ComboSectionGlowingButtonClick()
-{
-    // The glow images editor opens here once it is part of the editor.
 }

@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -33,7 +34,6 @@ public:
     // "Info".
     TImageField* ComboMask;
     TImageField* ComboRgn;
-    TImageField* ComboSectionGlowing;
     // " BG ".
     TPercentBar* TrackBarTransBG;
     TColorBox* ColorBoxBg;
@@ -112,8 +112,6 @@ public:
     // Removes the pattern or gradient of the normal or hot state.
     void CheckImgEditClick(bool hot);
     void CheckGradEditClick(bool hot);
-    // The glow images editor opens from the glow count field.
-    void ComboSectionGlowingButtonClick();
 
 private:
     struct Background
@@ -142,6 +140,8 @@ private:
     Background BackgroundOf(bool hot);
 
     void LoadImageField(TImageField& field, const QString& section);
+    // A glow image count with its reset button.
+    void LoadGlowCount(QLineEdit* count, QToolButton* reset, const QString& section, const QString& key);
     void LoadColor(TColorBox& box);
     void LoadPercent(TPercentBar& bar);
     void LoadBackground(const Background& background);

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -25,7 +24,6 @@ class TGlobalDataPages;
 class TMemIniFile;
 class TSectionPages;
 class TUpperCaseMemo;
-enum TovImgType : std::uint8_t;
 
 // The editor's main window: the skins menu, the pages that edit the open skin,
 // the editor's settings, and the state every page shares (the skin document,
@@ -58,8 +56,6 @@ public:
     void OpenSkin();
     QString SkinFolder() const;
     void CloseSkin();
-    // The open skin's folder.
-    QString SkinFolder() const;
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
@@ -93,10 +89,6 @@ public:
     // while no skin is open.
     QString ReadSectionValue(const QString& section, const QString& key, const QString& def) const;
     int ReadSectionInteger(const QString& section, const QString& key, int def) const;
-    // The image selection tool: returns the value chosen for the key of the
-    // section, starting from value.
-    QString ChooseImageValue(TovImgType kind, const QString& value, const QString& section, const QString& key,
-                             QToolButton* resetButton);
 
     // The live preview link: asks the preview program to reload the published
     // skin (starting it if needed), and to close.

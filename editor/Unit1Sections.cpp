@@ -7,7 +7,6 @@
 #include "editor/TDirectEditPage.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TSectionPages.h"
-#include "engine/TsSkinModel.h"
 #include "platform/FileNames.h"
 #include "skinfiles/FolderListing.h"
 #include "skinfiles/TMemIniFile.h"
@@ -69,13 +68,6 @@ int TMainForm::ReadSectionInteger(const QString& section, const QString& key, in
     if (!SkinFile)
         return -1;
     return ReadInheritedInteger(*SkinFile, Latin1Bytes(section), Latin1Bytes(key), def);
-}
-
-QString TMainForm::ChooseImageValue(TovImgType, const QString& value, const QString&, const QString&, QToolButton*)
-{
-    // The image selection tool answers here once it is part of the editor;
-    // until then the value stays as it is.
-    return value;
 }
 
 void TMainForm::LoadSectionPages() { SectionPages->LoadSectionPages(); }

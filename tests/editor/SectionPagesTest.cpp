@@ -299,8 +299,10 @@ TEST_F(SectionPagesTest, ImageFieldsWriteTheirTextAndResetRemovesTheKey)
     EXPECT_FALSE(pages.ComboMask->CheckReset->isEnabled());
 
     // The title-bar glow counts come from GLOBALINFO whatever the section.
-    EXPECT_EQ(form->GlobalPages->ComboCloseGlowing->Text(), QStringLiteral("4"));
-    EXPECT_EQ(form->GlobalPages->ComboMaxGlowing->Text(), QStringLiteral("N/A"));
+    EXPECT_EQ(form->ComboCloseGlowing->text(), QStringLiteral("4"));
+    EXPECT_TRUE(form->CheckCloseGlow->isEnabled());
+    EXPECT_EQ(form->ComboMaxGlowing->text(), QStringLiteral("N/A"));
+    EXPECT_FALSE(form->CheckMaxGlow->isEnabled());
 }
 
 TEST_F(SectionPagesTest, TheOptionListsDecideWhichPagesAreShown)
@@ -314,7 +316,7 @@ TEST_F(SectionPagesTest, TheOptionListsDecideWhichPagesAreShown)
     EXPECT_FALSE(shown(form->TabSheetGlyph));
     EXPECT_FALSE(shown(form->TabSheetTrackBar));
     EXPECT_FALSE(shown(form->TabSheetCorners));
-    EXPECT_TRUE(form->SectionPages->ComboSectionGlowing->isEnabled());
+    EXPECT_TRUE(form->ComboSectionGlowing->isEnabled());
     for (QWidget* always : {form->TabSheetInfo, form->TabSheetBG, form->TabSheetHotBG, form->TabSheetFont,
                             form->TabSheetHotFont, static_cast<QWidget*>(form->TabSheetDirect)})
         EXPECT_TRUE(shown(always));
@@ -327,7 +329,7 @@ TEST_F(SectionPagesTest, TheOptionListsDecideWhichPagesAreShown)
     form->MemoTrackBar->SetLines({QStringLiteral("CHILD"), QStringLiteral("combobox")});
     select(*form, QStringLiteral("CHILD"));
     EXPECT_TRUE(shown(form->TabSheetTrackBar));
-    EXPECT_FALSE(form->SectionPages->ComboSectionGlowing->isEnabled());
+    EXPECT_FALSE(form->ComboSectionGlowing->isEnabled());
 }
 
 TEST_F(SectionPagesTest, EditsWithoutACurrentSectionWriteNothing)
