@@ -7,7 +7,8 @@
 #include "editor/ScrollingPage.h"
 #include "editor/TFocusedWheel.h"
 #include "editor/TColorBox.h"
-#include "editor/TGradientPanel.h"
+#include "editor/PatternPreview.h"
+#include "editor/TPreviewPanel.h"
 #include "editor/TGlobalDataPages.h"
 #include "editor/TImageField.h"
 #include "editor/TPercentBar.h"
@@ -126,9 +127,19 @@ void TSectionPages::CreateBackgroundPage(QWidget* page, bool hot)
                      : NewPercentBar("TrackBarImgPercent", "IMAGEPERCENT", "CheckBoxImgPercent");
     gradientBar->Partner = patternBar;
     patternBar->Partner = gradientBar;
-    gradientPanel = Named(new TGradientPanel(hot ? HotGradientArray : GradientArray),
+    const TsGradArray& steps = hot ? HotGradientArray : GradientArray;
+    gradientPanel = Named(new TPreviewPanel([&steps](QPainter& painter, const QRect& rect) {
+                              if (steps.empty())
+                                  return false;
+                              PaintGradientPreview(painter, rect, steps);
+                              return true;
+                          }),
                           hot ? "PanelHotGradEdit" : "PanelGradEdit");
-    patternPanel = Named(new QPushButton(QStringLiteral("Click for choosing")), hot ? "PanelHotImgEdit" : "PanelImgEdit");
+    const QString& pattern = hot ? HotPatternText : PatternText;
+    patternPanel = Named(new TPreviewPanel([this, &pattern](QPainter& painter, const QRect& rect) {
+                             return PaintPatternPreview(painter, rect, pattern, form_);
+                         }),
+                         hot ? "PanelHotImgEdit" : "PanelImgEdit");
     gradientReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTGRADIENTDATA" : "GRADIENTDATA")),
                           hot ? "CheckHotGradEdit" : "CheckGradEdit");
     patternReset = Named(NewResetButton(QString::fromLatin1(hot ? "HOTPATTERN" : "PATTERN")),
@@ -497,7 +508,22 @@ void TSectionPages::PanelGradEditClick(bool hot)
     form_.SkinChanged();
 }
 
-void TSectionPages::PanelImgEditClick(bool)
+void TSectionPages::PanelImgEditClick(bool hot)
 {
-    // The image selection tool opens here (texture kind) once it is part of the editor.
+    const Background background = BackgroundOf(hot);
+    const QString chosen = ChooseImageValue(form_, *background.patternText, itisaTexture, background.patternReset);
+    if (chosen == *background.patternText)
+        return;
+    if (chosen == TImageField::NotAvailable) {
+        CheckImgEditClick(hot);
+        return;
+    }
+    *background.patternText = chosen;
+    background.patternBar->setEnabled(!PatternHasOwnMask(chosen));
+    background.patternReset->setEnabled(true);
+    background.patternPanel->update();
+    if (!CanWrite(Section()))
+        return;
+    form_.SkinFile->WriteString(Latin1Bytes(Section()), background.patternKey, Latin1Bytes(chosen));
+    form_.SkinChanged();
 }
