@@ -335,10 +335,8 @@ void TGlobalDataPages::LoadGlobalData()
     form_.UpgradeSkin();
     SkinData.Version = form_.SkinVersion;
     for (TImageField* field : {ComboBoxChecked, ComboBoxUnChecked, ComboBoxGrayed, ComboRadioChecked,
-                               ComboRadioUnChecked}) {
-        field->SetText(GlobalValue(Latin1Bytes(field->Key()).c_str(), "N/A"));
-        field->LinkResetButton();
-    }
+                               ComboRadioUnChecked})
+        LoadGlyphField(*field);
     for (TColorBox* box : {ColorDefault, ColorDefaultHot, FontColorDefault, FXColorDefault, BorderColorDefault,
                            ColorShadow1})
         box->SetColor(TColor(form_.ReadSectionInteger(globalInfo, box->Key(), int(TColorBox::AbsentColor))));
@@ -348,10 +346,8 @@ void TGlobalDataPages::LoadGlobalData()
     LoadNumberBox(*SpinBILeft, "0");
     LoadNumberBox(*SpinBIRight, "0");
     CheckBoxBIAlign->setChecked(GlobalValue("BIVALIGN", "0") == QStringLiteral("1"));
-    for (TImageField* field : GlyphFields()) {
-        field->SetText(GlobalValue(Latin1Bytes(field->Key()).c_str(), "N/A"));
-        field->LinkResetButton();
-    }
+    for (TImageField* field : GlyphFields())
+        LoadGlyphField(*field);
 
     EditAuthor->setText(Latin1Text(SkinData.Author));
     if (!(CommonVersionCheck->isChecked() && EditVersion->value() >= SkinData.Version))
@@ -359,6 +355,12 @@ void TGlobalDataPages::LoadGlobalData()
     MemoDesc->setPlainText(Latin1Text(SkinData.Description));
 
     form_.PageLoading = wasLoading;
+}
+
+void TGlobalDataPages::LoadGlyphField(TImageField& field)
+{
+    field.SetText(form_.ReadSectionValue(globalInfo, field.Key(), ImageValueNone));
+    field.LinkResetButton();
 }
 
 void TGlobalDataPages::LoadMasterBitmap()

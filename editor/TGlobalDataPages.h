@@ -105,6 +105,7 @@ private:
     // The reset button of a number box, if it has one.
     QToolButton* ResetOf(const QSpinBox& box) const;
 
+    void LoadGlyphField(TImageField& field);
     void LoadMasterBitmap();
     void ReadMasterBitmap(const QString& fileName);
     void ReadSkinInfo();

@@ -1,16 +1,15 @@
 #include "editor/TImageField.h"
 
+#include "editor/ChooseImage.h"
 #include "editor/ResetButton.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QToolButton>
 
-const QString TImageField::NotAvailable = QStringLiteral("N/A");
-
 TImageField::TImageField(const QString& key, QWidget* parent) : QWidget(parent), key_(key)
 {
-    Edit = new QLineEdit(NotAvailable);
+    Edit = new QLineEdit(ImageValueNone);
     Edit->setReadOnly(true);
     Edit->setToolTip(key);
     ButtonBrowse = new QToolButton;
@@ -52,5 +51,5 @@ void TImageField::SetText(const QString& text)
 void TImageField::LinkResetButton()
 {
     const QString text = Text();
-    CheckReset->setEnabled(!text.isEmpty() && text != NotAvailable);
+    CheckReset->setEnabled(!text.isEmpty() && text != ImageValueNone);
 }

@@ -15,8 +15,6 @@ class TImageField : public QWidget
 public:
     explicit TImageField(const QString& key, QWidget* parent = nullptr);
 
-    static const QString NotAvailable; // "N/A"
-
     const QString& Key() const { return key_; }
     QString Text() const;
     // Shows the text; the change handling runs when it differs from the shown one.

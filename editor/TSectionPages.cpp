@@ -260,15 +260,15 @@ bool TSectionPages::CanWrite(const QString& section) const
 
 void TSectionPages::LoadImageField(TImageField& field, const QString& section)
 {
-    field.SetText(form_.ReadSectionValue(section, field.Key(), TImageField::NotAvailable));
+    field.SetText(form_.ReadSectionValue(section, field.Key(), ImageValueNone));
     field.LinkResetButton();
 }
 
 void TSectionPages::LoadGlowCount(QLineEdit* count, QToolButton* reset, const QString& section, const QString& key)
 {
-    const QString text = form_.ReadSectionValue(section, key, TImageField::NotAvailable);
+    const QString text = form_.ReadSectionValue(section, key, ImageValueNone);
     count->setText(text);
-    reset->setEnabled(!text.isEmpty() && text != TImageField::NotAvailable);
+    reset->setEnabled(!text.isEmpty() && text != ImageValueNone);
 }
 
 void TSectionPages::LoadColor(TColorBox& box)
@@ -293,11 +293,11 @@ void TSectionPages::LoadBackground(const Background& background)
     LoadPercent(*background.gradientBar);
 
     *background.gradientText =
-        form_.ReadSectionValue(Section(), QString::fromLatin1(background.gradientKey), TImageField::NotAvailable);
+        form_.ReadSectionValue(Section(), QString::fromLatin1(background.gradientKey), ImageValueNone);
     ShowGradient(background);
 
     *background.patternText =
-        form_.ReadSectionValue(Section(), QString::fromLatin1(background.patternKey), TImageField::NotAvailable);
+        form_.ReadSectionValue(Section(), QString::fromLatin1(background.patternKey), ImageValueNone);
     // A bar without a percentage shows 0 and leaves the stored value (and the
     // partner) as they are.
     const bool percentage = !PatternHasOwnMask(*background.patternText);
@@ -306,7 +306,7 @@ void TSectionPages::LoadBackground(const Background& background)
         LoadPercent(*background.patternBar);
     else
         background.patternBar->SetPosition(0);
-    background.patternReset->setEnabled(*background.patternText != TImageField::NotAvailable);
+    background.patternReset->setEnabled(*background.patternText != ImageValueNone);
     background.patternPanel->update();
 }
 
@@ -376,7 +376,7 @@ void TSectionPages::CheckMaskClick(TImageField& field) { ImageFieldReset(field, 
 void TSectionPages::ImageFieldChange(TImageField& field, const QString& section)
 {
     field.LinkResetButton();
-    if (field.Text() == TImageField::NotAvailable || form_.SkinOpening || !CanWrite(section))
+    if (field.Text() == ImageValueNone || form_.SkinOpening || !CanWrite(section))
         return;
     form_.SkinFile->WriteString(Latin1Bytes(section), Latin1Bytes(field.Key()), Latin1Bytes(field.Text()));
     form_.SkinChanged();
@@ -384,7 +384,7 @@ void TSectionPages::ImageFieldChange(TImageField& field, const QString& section)
 
 void TSectionPages::ImageFieldReset(TImageField& field, const QString& section)
 {
-    field.SetText(TImageField::NotAvailable);
+    field.SetText(ImageValueNone);
     if (CanWrite(section)) {
         form_.SkinFile->DeleteKey(Latin1Bytes(section), Latin1Bytes(field.Key()));
         form_.SkinChanged();
@@ -452,7 +452,7 @@ void TSectionPages::SpinEditItersChange()
 
 void TSectionPages::RemoveStateKey(const char* key, QString& text, QToolButton* reset)
 {
-    text = TImageField::NotAvailable;
+    text = ImageValueNone;
     reset->setEnabled(false);
     if (!CanWrite(Section()))
         return;
@@ -478,7 +478,7 @@ void TSectionPages::CheckGradEditClick(bool hot)
 void TSectionPages::ShowGradient(const Background& background)
 {
     background.gradientArray->clear();
-    if (*background.gradientText != TImageField::NotAvailable) {
+    if (*background.gradientText != ImageValueNone) {
         try {
             ParseGradientData(Latin1Bytes(*background.gradientText), *background.gradientArray);
         } catch (const EConvertError&) {
@@ -486,7 +486,7 @@ void TSectionPages::ShowGradient(const Background& background)
             background.gradientArray->clear();
         }
     }
-    background.gradientReset->setEnabled(*background.gradientText != TImageField::NotAvailable);
+    background.gradientReset->setEnabled(*background.gradientText != ImageValueNone);
     background.gradientPanel->update();
 }
 
@@ -496,7 +496,7 @@ void TSectionPages::PanelGradEditClick(bool hot)
     std::string data = Latin1Bytes(*background.gradientText);
     if (!EditGradient(&form_, data))
         return;
-    if (data == Latin1Bytes(TImageField::NotAvailable)) {
+    if (data == Latin1Bytes(ImageValueNone)) {
         CheckGradEditClick(hot);
         return;
     }
@@ -514,7 +514,7 @@ void TSectionPages::PanelImgEditClick(bool hot)
     const QString chosen = ChooseImageValue(form_, *background.patternText, itisaTexture, background.patternReset);
     if (chosen == *background.patternText)
         return;
-    if (chosen == TImageField::NotAvailable) {
+    if (chosen == ImageValueNone) {
         CheckImgEditClick(hot);
         return;
     }
