@@ -121,7 +121,7 @@ void drawMark(TFrameStrip& strip, int index, float size, TCheckMark mark, TColor
 {
     switch (mark) {
     case TCheckMark::Tick:
-        strip.Fill(index, Polyline(scaled({0.27f, 0.52f, 0.43f, 0.68f, 0.74f, 0.35f}, size), size * 0.12f), Solid(color));
+        strip.Fill(index, Polyline(scaled({0.26f, 0.52f, 0.43f, 0.69f, 0.76f, 0.34f}, size), size * 0.13f), Solid(color));
         break;
     case TCheckMark::Dash:
         strip.Fill(index, Polyline(scaled({0.3f, 0.5f, 0.7f, 0.5f}, size), size * 0.13f), Solid(color));
