@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TSafeFileWriter::TSafeFileWriter(std::string target) : target_(std::move(target)) {}
@@ -54,6 +55,7 @@ bool TSafeFileWriter::Commit()
         return false;
     if (std::fflush(file_) != 0 || std::ferror(file_))
         return fail("Cannot write");
+    keepTargetPermissions();
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!closed)
@@ -62,6 +64,14 @@ bool TSafeFileWriter::Commit()
         return fail("Cannot replace");
     tempName_.clear();
     return true;
+}
+
+void TSafeFileWriter::keepTargetPermissions()
+{
+    // A rewritten file keeps the mode the user gave it (best effort).
+    struct stat existing;
+    if (stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        fchmod(fileno(file_), existing.st_mode & 07777);
 }
 
 bool TSafeFileWriter::fail(const char* what)

@@ -28,6 +28,7 @@ public:
 
 private:
     bool fail(const char* what);
+    void keepTargetPermissions();
     void discard();
 
     std::string target_;

@@ -1,5 +1,7 @@
 #include "skinfiles/TMemIniFile.h"
 
+#include "graphics/SafeFileWriter.h"
+
 #include "skinfiles/sStoreUtils.h"
 
 #include <algorithm>
@@ -7,9 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <utility>
-#include <unistd.h>
 
 namespace {
 
@@ -66,33 +66,6 @@ bool ReadWholeFile(const std::string& fileName, std::string& text)
     text.resize(static_cast<std::size_t>(size));
     in.read(text.data(), size);
     return in.gcount() == size;
-}
-
-std::string TemporaryNameBeside(const std::filesystem::path& target)
-{
-    std::random_device random;
-    std::string name = ".";
-    name += target.filename().string() + "." + std::to_string(random()) + ".tmp";
-    return (target.parent_path() / name).string();
-}
-
-bool WriteAndSync(const std::string& fileName, const std::string& text)
-{
-    std::FILE* file = std::fopen(fileName.c_str(), "wbx");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-    return std::fclose(file) == 0 && ok;
-}
-
-void KeepPermissionsOf(const std::string& original, const std::string& replacement)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(original, error);
-    if (!error && std::filesystem::is_regular_file(status))
-        std::filesystem::permissions(replacement, status.permissions(), error);
 }
 
 } // namespace
@@ -193,19 +166,8 @@ bool TMemIniFile::SaveToFile(const std::string& fileName) const
 {
     if (fileName.empty())
         return false;
-    const std::string temporary = TemporaryNameBeside(fileName);
-    if (!WriteAndSync(temporary, Text())) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code error;
-    KeepPermissionsOf(fileName, temporary);
-    std::filesystem::rename(temporary, fileName, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    const std::string text = Text();
+    return WriteFileSafely(fileName, text.data(), text.size()).empty();
 }
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view section) const

@@ -1,4 +1,5 @@
 #include "tools/ArchiveCommands.h"
+#include "tools/SkinCommands.h"
 #include "tools/ToolCommand.h"
 
 #include <cstdio>
@@ -8,7 +9,13 @@
 namespace {
 
 // Every command group adds its commands here.
-std::vector<TToolCommand> allCommands() { return ArchiveCommands(); }
+std::vector<TToolCommand> allCommands()
+{
+    std::vector<TToolCommand> commands = ArchiveCommands();
+    for (const TToolCommand& command : SkinCommands())
+        commands.push_back(command);
+    return commands;
+}
 
 void printHelp(std::FILE* out, const std::vector<TToolCommand>& commands)
 {
