@@ -5,11 +5,10 @@ extern const unsigned long VespiraLightArchive_size;
 extern const unsigned char VespiraDarkArchive[];
 extern const unsigned long VespiraDarkArchive_size;
 
-std::span<const TsBuiltInSkinData> BuiltInSkinData()
+TsStoredSkins BuiltInSkins()
 {
-    static const TsBuiltInSkinData skins[] = {
-        {"Vespira Light (internal)", {VespiraLightArchive, VespiraLightArchive_size}},
-        {"Vespira Dark (internal)", {VespiraDarkArchive, VespiraDarkArchive_size}},
-    };
+    TsStoredSkins skins;
+    skins.Add("Vespira Light (internal)").Data.assign(VespiraLightArchive, VespiraLightArchive + VespiraLightArchive_size);
+    skins.Add("Vespira Dark (internal)").Data.assign(VespiraDarkArchive, VespiraDarkArchive + VespiraDarkArchive_size);
     return skins;
 }

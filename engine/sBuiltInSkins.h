@@ -1,15 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "engine/sStoredSkins.h"
 
-// The built-in skins of the editor, compiled into the library as packed
-// archives (made by data/skingen from its style files).
-struct TsBuiltInSkinData
-{
-    const char* Name; // ends in " (internal)"
-    std::span<const std::uint8_t> Data;
-};
-
-// Light first: the editor wears the first built-in skin by default.
-std::span<const TsBuiltInSkinData> BuiltInSkinData();
+// The editor's built-in skins, "Vespira Light (internal)" first (the default
+// skin) and "Vespira Dark (internal)", as stored skins in the packed form.
+// Their archives are compiled into the library (made by data/skingen).
+TsStoredSkins BuiltInSkins();
