@@ -24,7 +24,7 @@ SECTIONS = [
     ("MENUITEM", 140, 22), ("DIVIDERV", 140, 9), ("ICOLINE", 24, 60), ("EXTRALINE", 18, 60),
     ("HINT", 140, 24), ("COLHEADER", 100, 22), ("GAUGE", 140, 16), ("PROGRESSH", 140, 16),
     ("PROGRESSV", 16, 60), ("BAR", 100, 60), ("BARTITLE", 140, 24), ("DRAGBAR", 140, 22),
-    ("GRIPH", 60, 12), ("SPLITTER", 6, 60), ("DIVIDER", 9, 30), ("TRACKBAR", 100, 24),
+    ("GRIPH", 60, 12), ("SPLITTER", 6, 60), ("DIVIDER", 9, 30),
 ]
 
 FONT = {
