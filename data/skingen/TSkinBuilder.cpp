@@ -226,9 +226,10 @@ TBoxLayout TSkinBuilder::controlLayout(float radius, int band) const
 std::vector<TFrameLook> TSkinBuilder::buttonLooks() const
 {
     const float sheen = float(s_.Number("ButtonSheen")) / 100, shade = float(s_.Number("ButtonShade")) / 100;
+    const float lip = float(s_.Number("ButtonLip")) / 100;
     return {
-        {s_.Color("ButtonFace"), 1, s_.Color("ButtonBorder"), 1, sheen, shade},
-        {s_.Color("ButtonHot"), 1, s_.Color("ButtonBorderHot"), 1, sheen, shade},
+        {s_.Color("ButtonFace"), 1, s_.Color("ButtonBorder"), 1, sheen, shade, lip},
+        {s_.Color("ButtonHot"), 1, s_.Color("ButtonBorderHot"), 1, sheen, shade, lip},
         {s_.Color("ButtonPressed"), 1, s_.Color("ButtonBorderHot"), 1, 0, 0},
         {s_.Color("ButtonDisabled"), 1, s_.Color("BorderSoft"), 1, 0, 0},
     };

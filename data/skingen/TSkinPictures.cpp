@@ -81,6 +81,12 @@ TCoverCanvas BoxPicture(const TBoxLayout& layout, const std::vector<TFrameLook>&
             strip.FillFaded(i, box, clBlack, float(size) - band, float(size) - layout.Inset, 0, look.Shade);
         if (look.OutlineAlpha > 0)
             strip.Fill(i, InnerStroke(box, layout.OutlineWidth), Solid(look.Outline), look.OutlineAlpha);
+        if (look.Lip > 0) {
+            // The bottom line and the lower part of its curves, not the sides.
+            const float lipTop = float(size) - layout.Inset - layout.Radius * 0.7f;
+            const TShape bottomBand = [lipTop](float, float y) { return lipTop - y; };
+            strip.Fill(i, Intersect(InnerStroke(box, layout.OutlineWidth), bottomBand), Solid(clBlack), look.Lip);
+        }
     }
     return strip.Take();
 }

@@ -16,6 +16,7 @@ struct TFrameLook
     float OutlineAlpha = 0;
     float Sheen = 0; // white light fading down through the top band
     float Shade = 0; // black fading up through the bottom band
+    float Lip = 0; // black over the outline's bottom, a hint of depth
 };
 
 // Geometry of a box picture: four equal bands around a middle tile that the
