@@ -28,6 +28,11 @@ const TBuiltInSkin builtInSkins[] = {
     {VESPIRA_SOURCE_DIR "/data/Skins/Vespira Dark", VESPIRA_SOURCE_DIR "/data/InternalSkins/VespiraDark.vpk"},
 };
 
+void PrintTo(const TBuiltInSkin& skin, std::ostream* out)
+{
+    *out << skin.Folder;
+}
+
 const char* const builtInSections[] = {
     "GLOBALINFO", "MENULINE", "SPLITTER", "DIVIDER", "DIVIDERV", "MAINMENU", "DIALOG", "EDIT", "BARPANEL",
     "WEBBUTTON", "EXTRALINE", "GRIPH", "ROUNDTBN", "STATUSBAR", "HINT", "TRACKBAR", "GAUGE", "CHECKBOX",
