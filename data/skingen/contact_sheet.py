@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Contact sheet of a skin: the main sections painted by `vespira render` in
-the normal and the hot state, then the GLOBALINFO glyphs, every state frame
-blended through its mask over the window colour.
+"""Contact sheet of a skin: a small window put together from sections painted
+by `vespira render`, the main sections in the normal and the hot state, then
+the GLOBALINFO glyphs, every state frame blended through its mask over the
+window colour.
 
     contact_sheet.py VESPIRA SKIN_FOLDER OUT.png
 """
@@ -143,22 +144,59 @@ def rgb_of(colour):
     return colour & 255, (colour >> 8) & 255, (colour >> 16) & 255
 
 
-def glyph_frames(master, value, background):
+def glyph_frames(master, value, background, at=(0, 0)):
+    """The frames of a glyph value, each blended over background (a colour,
+    or a canvas whose pixels from at on lie beneath the glyph)."""
     left, top, right, bottom = (int(value[i:i + 4]) for i in (1, 6, 11, 16))
     count, masked = int(value[21]), int(value[23])
     fw, fh = (right - left) // count, (bottom - top) // (masked + 1)
     frames = []
     for i in range(count):
-        cell = Canvas(fw, fh, background)
+        cell = Canvas(fw, fh, (0, 0, 0))
         for y in range(fh):
             for x in range(fw):
+                d = background.get(at[0] + x, at[1] + y) if isinstance(background, Canvas) else background
+                cell.put(x, y, d)
                 s = master.get(left + i * fw + x, top + y)
                 if s == (255, 0, 255):
                     continue
                 m = master.get(left + i * fw + x, top + fh + y) if masked else (0, 0, 0)
-                cell.put(x, y, tuple((d * mk + c * (256 - mk)) >> 8 for d, c, mk in zip(background, s, m)))
+                cell.put(x, y, tuple((c1 * mk + c * (256 - mk)) >> 8 for c1, c, mk in zip(d, s, m)))
         frames.append(cell)
     return frames
+
+
+# The mock window: section, state, left, top, width, height (drawn in order).
+WINDOW = [
+    ("FORM", 1, 0, 0, 420, 250), ("FORMTITLE", 1, 0, 0, 420, 30), ("MENULINE", 1, 1, 30, 418, 22),
+    ("TOOLBAR", 0, 1, 52, 418, 32), ("TOOLBUTTON", 1, 8, 54, 28, 28), ("PAGECONTROL", 0, 12, 116, 250, 104),
+    ("TABTOP", 0, 92, 94, 76, 24), ("TABTOP", 2, 12, 92, 80, 26), ("EDIT", 1, 24, 132, 130, 24),
+    ("COMBOBOX", 0, 24, 166, 130, 24), ("BUTTON", 0, 282, 100, 120, 28), ("BUTTON", 1, 282, 136, 120, 28),
+    ("GAUGE", 0, 282, 176, 120, 14), ("PROGRESSH", 0, 282, 176, 78, 14), ("SCROLLBAR1V", 0, 244, 117, 17, 102),
+    ("SCROLLSLIDERV", 1, 244, 128, 17, 40), ("STATUSBAR", 0, 1, 226, 418, 23),
+]
+# Glyphs on the window: section, key, frame, left, top.
+WINDOW_GLYPHS = [("GLOBALINFO", "BICONCLOSE", 1, 382, 3), ("GLOBALINFO", "BICONMAX", 0, 348, 3),
+                 ("GLOBALINFO", "BICONMIN", 0, 314, 3), ("GLOBALINFO", "BOXCHECKED", 0, 166, 136),
+                 ("GLOBALINFO", "RADIOCHECKED", 1, 166, 170), ("COMBOBOX", "GLYPHMASK", 0, 138, 173)]
+# Texts on the window: section of its colour, hot, text, left, top.
+WINDOW_TEXTS = [("FORMTITLE", True, "VESPIRA", 12, 12), ("MENULINE", False, "FILE  EDIT  VIEW", 10, 38),
+                ("TABTOP", True, "PAGE", 40, 102), ("TABTOP", False, "MORE", 118, 102),
+                ("BUTTON", False, "CANCEL", 324, 111), ("BUTTON", True, "OK", 336, 147),
+                ("CHECKBOX", False, "CHECK", 188, 141), ("CHECKBOX", False, "RADIO", 188, 175),
+                ("EDIT", False, "TEXT", 32, 141), ("STATUSBAR", False, "READY", 10, 234)]
+
+
+def mock_window(render, master, options):
+    window = Canvas(420, 250, (0, 0, 0))
+    for section, state, x, y, w, h in WINDOW:
+        behind = window.get(x + w // 2, y + h // 2) if section != "FORM" else rgb_of(options["GLOBALINFO"]["COLOR"])
+        window.paste(render(section, state, w, h, behind), x, y)
+    for section, key, frame, x, y in WINDOW_GLYPHS:
+        window.paste(glyph_frames(master, options[section][key], window, (x, y))[frame], x, y)
+    for section, hot, text, x, y in WINDOW_TEXTS:
+        window.text(x, y, text, rgb_of(options[section]["HOTFONTCOLOR" if hot else "FONTCOLOR"]))
+    return window
 
 
 def layout(items, width):
@@ -178,18 +216,16 @@ def main(vespira, folder, out):
     options = read_options(os.path.join(folder, "Options.dat"))
     info = options["GLOBALINFO"]
     background, ink = rgb_of(info["COLOR"]), rgb_of(info["FONTCOLOR"])
-    items = []
-    with tempfile.TemporaryDirectory() as scratch:
-        for section, w, h in SECTIONS:
-            pictures = []
-            for state in (0, 1):
-                png = os.path.join(scratch, "%s_%d.png" % (section, state))
-                subprocess.run([vespira, "render", folder, "--section", section, "--size", "%dx%d" % (w, h),
-                                "--state", str(state), "--background", "%02X%02X%02X" % background, "--out", png],
-                               check=True)
-                pictures.append(read_png(png))
-            items.append((section, pictures))
     master = read_bmp(os.path.join(folder, info["MASTERBITMAP"]))
+    with tempfile.TemporaryDirectory() as scratch:
+        def render(section, state, w, h, behind):
+            png = os.path.join(scratch, "picture.png")
+            subprocess.run([vespira, "render", folder, "--section", section, "--size", "%dx%d" % (w, h),
+                            "--state", str(state), "--background", "%02X%02X%02X" % behind, "--out", png],
+                           check=True)
+            return read_png(png)
+        items = [("", [mock_window(render, master, options)])]
+        items += [(section, [render(section, state, w, h, background) for state in (0, 1)]) for section, w, h in SECTIONS]
     for key, value in info.items():
         if value.startswith("@"):
             items.append((key, glyph_frames(master, value, background)))
