@@ -27,6 +27,9 @@ constexpr int Horizontal = 1;
 
 constexpr const char* Global = "GLOBALINFO";
 
+// For pictures without a shape around them: no pixel is keyed out.
+const TShape NothingKeyed = [](float, float) { return -1.0f; };
+
 class TSkinBuilder
 {
 public:
@@ -140,7 +143,7 @@ std::string TSkinBuilder::lines(TLineSides sides, const std::vector<TColor>& col
 {
     TsImageValue bands;
     bands.WL = bands.WT = bands.WR = bands.WB = 1;
-    return border(LinePicture(sides, colors), int(colors.size()), bands, FillCenter, [](float, float) { return -1.0f; });
+    return border(LinePicture(sides, colors), int(colors.size()), bands, FillCenter, NothingKeyed);
 }
 
 std::string TSkinBuilder::divider(bool vertical)
@@ -155,8 +158,7 @@ std::string TSkinBuilder::divider(bool vertical)
         bands.WT = band;
         bands.WB = band - 1;
     }
-    return border(DividerPicture(vertical, band, s_.Color("Divider")), 1, bands, FillCenter,
-                  [](float, float) { return -1.0f; });
+    return border(DividerPicture(vertical, band, s_.Color("Divider")), 1, bands, FillCenter, NothingKeyed);
 }
 
 std::string TSkinBuilder::glyph(const TCoverCanvas& canvas, int frames)

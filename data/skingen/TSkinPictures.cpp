@@ -6,14 +6,13 @@
 
 namespace {
 
-// Frames are drawn one at a time into their own canvas and copied across, so
-// every drawing works in frame coordinates.
+// A canvas of frames side by side. Drawings name their frame and work in that
+// frame's coordinates; nothing spills into a neighbour.
 class TFrameStrip
 {
 public:
     TFrameStrip(int frameWidth, int height, int count) : canvas_(frameWidth * count, height), frameWidth_(frameWidth) {}
 
-    // Fill shifted into frame index.
     void Fill(int index, const TShape& shape, const TPaint& paint, float opacity = 1.0f)
     {
         canvas_.Fill(shifted(index, shape), shiftedPaint(index, paint), opacity);
