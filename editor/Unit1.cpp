@@ -1,5 +1,8 @@
 #include "editor/Unit1.h"
 
+#include "editor/DemoLink.h"
+#include "editor/SkinUpgrade.h"
+#include "editor/TDirectEditPage.h"
 #include "editor/TUpperCaseMemo.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
@@ -169,9 +172,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));
     PageControlMain->setEnabled(false);
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
+    connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
 
     CheckBoxUpd = named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
     CheckBoxUpd->setEnabled(false);
+    // Also when a skin's opening sets the box from the settings.
+    connect(CheckBoxUpd, &QCheckBox::toggled, this, [this] { CheckBoxUpdClick(); });
     PageControlMain->setCornerWidget(CheckBoxUpd, Qt::TopRightCorner);
     bodyLayout->addWidget(PageControlMain, 1);
     setCentralWidget(body);
@@ -188,6 +194,7 @@ TMainForm::~TMainForm()
     // while they are torn down.
     disconnect(ListBoxSections, nullptr, this, nullptr);
     disconnect(PageControlMain, nullptr, this, nullptr);
+    disconnect(PageControlSection, nullptr, this, nullptr);
 }
 
 void TMainForm::CreateMenus()
@@ -260,7 +267,9 @@ QWidget* TMainForm::CreateSectionsPage()
     TabSheetGlyph = addPage(PageControlSection, "TabSheetGlyph", QStringLiteral(" Glyph "));
     TabSheetTrackBar = addPage(PageControlSection, "TabSheetTrackBar", QStringLiteral(" TrackBar data "));
     TabSheetCorners = addPage(PageControlSection, "TabSheetCorners", QStringLiteral("Corners Images"));
-    TabSheetDirect = addPage(PageControlSection, "TabSheetDirect", QStringLiteral(" Direct editing "));
+    TabSheetDirect = named(new TDirectEditPage(*this), "TabSheetDirect");
+    PageControlSection->addTab(TabSheetDirect, QStringLiteral(" Direct editing "));
+    connect(PageControlSection, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
     QVBoxLayout* info = new QVBoxLayout(TabSheetInfo);
     LabelChooseSection = wrappedLabel("LabelChooseSection",
                                       QStringLiteral("For changing of this properties please choose needed SkinSection"));
@@ -625,10 +634,15 @@ void TMainForm::PublishSkin()
     // What ran meanwhile may have closed the skin.
     if (!SkinFile)
         return;
-    if (!SkinFile->UpdateFile())
-        WarnNotWritten(FileNameText(SkinFile->FileName()));
+    WriteSkinFile();
     if (CheckBoxUpd->isChecked())
         NotifyDemo();
+}
+
+void TMainForm::WriteSkinFile()
+{
+    if (!SkinFile->UpdateFile())
+        WarnNotWritten(FileNameText(SkinFile->FileName()));
 }
 
 void TMainForm::WarnNotWritten(const QString& fileName)
@@ -636,14 +650,17 @@ void TMainForm::WarnNotWritten(const QString& fileName)
     AppDialogs().Warning(QStringLiteral("Could not write ") + fileName + QStringLiteral("; the file was left as it was."));
 }
 
-void TMainForm::NotifyDemo()
-{
-    // The preview program arrives with the live preview link.
-}
+void TMainForm::NotifyDemo() { NotifyOrStartDemo(DemoCaption, DemoFileName, OpenDemoDialog); }
 
-void TMainForm::CloseDemo()
+void TMainForm::CloseDemo() { CloseDemoProgram(DemoCaption); }
+
+void TMainForm::CheckBoxUpdClick()
 {
-    // The preview program arrives with the live preview link.
+    WriteSettingNow("Options", "Preview", CheckBoxUpd->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (CheckBoxUpd->isChecked())
+        PublishSkin();
+    else
+        CloseDemo();
 }
 
 void TMainForm::FillSectionList()
@@ -669,12 +686,17 @@ void TMainForm::FillMissedSections()
 void TMainForm::LoadGlobalData()
 {
     // The global data pages are filled with their controls.
+    UpgradeSkin();
 }
 
-void TMainForm::TabSheetDirectShow()
+void TMainForm::UpgradeSkin()
 {
-    // The direct editing page is filled with its text box.
+    if (!SkinFile || NewSkinMaking)
+        return;
+    SkinVersion = UpgradeSkinDocument(*SkinFile, ReadSkinVersion(*SkinFile), [this] { WriteSkinFile(); });
 }
+
+void TMainForm::TabSheetDirectShow() { TabSheetDirect->TabSheetDirectShow(); }
 
 void TMainForm::ListBoxSectionsClick()
 {
@@ -686,6 +708,8 @@ void TMainForm::ListBoxSectionsClick()
     PageLoading = true;
     CurrentSection = name;
     PageLoading = false;
+    if (PageControlSection->currentWidget() == TabSheetDirect)
+        TabSheetDirectShow();
 }
 
 void TMainForm::SelectSectionEntry(const QString& name)

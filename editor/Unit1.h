@@ -19,6 +19,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TBitmap;
+class TDirectEditPage;
 class TMemIniFile;
 class TUpperCaseMemo;
 
@@ -55,11 +56,16 @@ public:
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
     void PublishSkin();
+    // Writes the skin document to its file; a failure is reported.
+    void WriteSkinFile();
 
     // Sections list and property pages.
     void FillSectionList();
     void FillMissedSections();
     void LoadGlobalData();
+    // Brings a skin written for an older engine up to date (not while a new
+    // skin is being made).
+    void UpgradeSkin();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
 
@@ -67,6 +73,8 @@ public:
     // skin (starting it if needed), and to close.
     void NotifyDemo();
     void CloseDemo();
+    // "Changes preview in the demo" was switched.
+    void CheckBoxUpdClick();
 
     // The editor's settings file, read and written at once.
     QString ReadSettingNow(const char* section, const char* key) const;
@@ -87,6 +95,7 @@ public:
     QString CurrentSkinName;
     std::unique_ptr<TMemIniFile> SkinFile;   // the skin document, none while no skin is open
     QString CurrentSection;
+    double SkinVersion = 0; // the open skin's format version, after its upgrade
     std::unique_ptr<TBitmap> MasterBitmap;   // the open skin's master bitmap, for the image tools
     bool PageLoading = false;   // controls are being filled: their events write nothing
     bool SkinOpening = false;   // a skin is being opened: edits are not published
@@ -131,7 +140,7 @@ public:
     QWidget* TabSheetGlyph;
     QWidget* TabSheetTrackBar;
     QWidget* TabSheetCorners;
-    QWidget* TabSheetDirect;
+    TDirectEditPage* TabSheetDirect;
     QLabel* LabelChooseSection;
     QLabel* LabelSectionsAbout;
     QGroupBox* GroupBoxSectionInfo;

@@ -176,10 +176,7 @@ static void MoveToZero(int& value, int& other)
     }
 }
 
-// Clips a copy of sourceRect to `at`: negative coordinates on one side move the
-// other side, then the rectangle is limited to the source and to what fits in
-// the destination. False when nothing is left.
-static bool ClipCopy(TPoint& at, TRect& from, const TBitmap& source, const TBitmap& destination)
+bool ClipCopy(TPoint& at, TRect& from, const TBitmap& source, const TBitmap& destination)
 {
     MoveToZero(at.X, from.Left);
     MoveToZero(at.Y, from.Top);

@@ -22,6 +22,11 @@ constexpr std::uint8_t MaskBlend(unsigned destination, unsigned image, unsigned 
     return std::uint8_t((destination * mask + image * (256 - mask)) >> 8);
 }
 
+// Clips a copy of sourceRect to `at`: negative coordinates on one side move the
+// other side, then the rectangle is limited to the source and to what fits in
+// the destination. False when nothing is left.
+bool ClipCopy(TPoint& at, TRect& from, const TBitmap& source, const TBitmap& destination);
+
 // Channel arithmetic on RGB colours (convert system colours first).
 // Each channel is round(k * c1 + (1 - k) * c2), ties to even; the top byte is c1's.
 TColor MixColor(TColor c1, TColor c2, double k);

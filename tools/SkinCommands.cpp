@@ -2,9 +2,9 @@
 
 #include "engine/sSkinLoader.h"
 #include "tools/ModelDump.h"
+#include "tools/SkinPath.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <set>
 
 namespace {
@@ -18,17 +18,6 @@ const TToolCommand checkCommand{"check", "SKIN",
                                 "list what must be fixed in SKIN, one line each (exit 1 when anything is found)",
                                 runCheck};
 
-// Loads a skin folder or a packed skin file; "" or why it could not be loaded.
-std::string LoadSkin(TsSkinModel& model, const std::string& skin, TsLoadNotes notes)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(skin, error))
-        return LoadSkinFolder(model, skin, std::move(notes));
-    if (std::filesystem::is_regular_file(skin, error))
-        return LoadSkinArchive(model, skin, std::move(notes));
-    return skin + " is neither a skin folder nor a packed skin file";
-}
-
 int runDump(const std::vector<std::string>& args)
 {
     const bool json = args.size() == 2 && args[1] == "--json";
@@ -36,7 +25,7 @@ int runDump(const std::vector<std::string>& args)
         return WrongUsage(dumpCommand);
     TsSkinModel model;
     try {
-        if (std::string error = LoadSkin(model, args[0], {}); !error.empty())
+        if (std::string error = LoadSkinPath(model, args[0], {}); !error.empty())
             return FailWith(error);
     } catch (const ESkinConvertError& e) {
         return FailWith(e.what());
@@ -102,7 +91,7 @@ int runCheck(const std::vector<std::string>& args)
             findings.push_back(text);
     };
     try {
-        if (std::string error = LoadSkin(model, args[0], notes); !error.empty())
+        if (std::string error = LoadSkinPath(model, args[0], notes); !error.empty())
             return FailWith(error);
         CheckRectangles(model, findings);
         CheckParentLoops(model, findings);

@@ -1,4 +1,5 @@
 #include "tools/ArchiveCommands.h"
+#include "tools/RenderCommand.h"
 #include "tools/SkinCommands.h"
 #include "tools/ToolCommand.h"
 
@@ -13,6 +14,8 @@ std::vector<TToolCommand> allCommands()
 {
     std::vector<TToolCommand> commands = ArchiveCommands();
     for (const TToolCommand& command : SkinCommands())
+        commands.push_back(command);
+    for (const TToolCommand& command : RenderCommands())
         commands.push_back(command);
     return commands;
 }

@@ -7,7 +7,9 @@
 #include <QListWidget>
 #include <QMenu>
 
-MainFormTest::MainFormTest() : programDir_("VESPIRA_PROGRAM_DIR", program.path().toLocal8Bit())
+MainFormTest::MainFormTest()
+    : programDir_("VESPIRA_PROGRAM_DIR", program.path().toLocal8Bit()),
+      runtimeDir_("XDG_RUNTIME_DIR", sockets_.path().toLocal8Bit())
 {
     TRegistry::SetFileName(program.file(QStringLiteral("config/registry.ini")));
 }

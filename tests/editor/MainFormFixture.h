@@ -10,7 +10,8 @@
 #include <memory>
 
 // A main window started in a temporary program folder, with a private
-// registry file and scripted dialogs.
+// registry file, scripted dialogs and a private folder of window sockets (no
+// preview program outside the test is ever found).
 class MainFormTest : public testing::Test
 {
 protected:
@@ -40,4 +41,6 @@ protected:
 
 private:
     ScopedEnvironmentVariable programDir_;
+    TestFolder sockets_;
+    ScopedEnvironmentVariable runtimeDir_;
 };

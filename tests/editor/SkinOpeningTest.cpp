@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace {
@@ -102,22 +103,28 @@ TEST_F(SkinOpeningTest, ChoosingASkinOpensAndPublishesIt)
     EXPECT_FALSE(skinItem(*form, QStringLiteral("Aqua"))->isChecked());
     EXPECT_TRUE(skinItem(*form, QStringLiteral("Bronze"))->isChecked());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vespira Editor v6.22 - Bronze"));
-    EXPECT_TRUE(dialogs.asked().empty());
+    // With the preview switch on and no preview program, each opening asks for one.
+    EXPECT_EQ(dialogs.asked().size(), 2u);
+    EXPECT_EQ(dialogs.asked(ScriptedDialogs::Kind::OpenFile).size(), 2u);
 }
 
 TEST_F(SkinOpeningTest, ThePreviewSwitchFollowsTheStoredSettingAtEveryOpening)
 {
     addSkin(QStringLiteral("Aqua"));
     const auto form = startInSkins("Preview=0\r\n");
-    form->CheckBoxUpd->setChecked(true);
+    {
+        // Checked without its handler, which would store the new state.
+        const QSignalBlocker quiet(form->CheckBoxUpd);
+        form->CheckBoxUpd->setChecked(true);
+    }
     chooseSkin(*form, QStringLiteral("Aqua"));
     EXPECT_FALSE(form->CheckBoxUpd->isChecked());
 }
 
 TEST_F(SkinOpeningTest, AFolderNameWithAnAmpersandIsShownAndOpenedAsItIs)
 {
-    addSkin(QStringLiteral("R&B"), "[GLOBALINFO]\r\nAUTHOR=with ampersand\r\n");
-    addSkin(QStringLiteral("RB"), "[GLOBALINFO]\r\nAUTHOR=without\r\n[FORM]\r\n");
+    addSkin(QStringLiteral("R&B"), "[GLOBALINFO]\r\nVERSION=6.22\r\nAUTHOR=with ampersand\r\n");
+    addSkin(QStringLiteral("RB"), "[GLOBALINFO]\r\nVERSION=6.22\r\nAUTHOR=without\r\n[FORM]\r\n");
     const auto form = startInSkins();
     EXPECT_EQ(skinMenuNames(*form), (QStringList{QStringLiteral("R&B"), QStringLiteral("RB")}));
     // "&&" is how a menu shows one "&" instead of underlining the next letter.
@@ -129,18 +136,18 @@ TEST_F(SkinOpeningTest, AFolderNameWithAnAmpersandIsShownAndOpenedAsItIs)
     ASSERT_TRUE(form->SkinFile);
     EXPECT_EQ(form->SkinFile->ReadString("GLOBALINFO", "AUTHOR", ""), "with ampersand");
     EXPECT_EQ(registry(), "[Software\\Vespira\\Editor]\nSourcesPath=" + skinsPath().toLocal8Bit() + "\nSkinName=R&B\n");
-    EXPECT_EQ(options(QStringLiteral("RB")), "[GLOBALINFO]\r\nAUTHOR=without\r\n[FORM]\r\n");
+    EXPECT_EQ(options(QStringLiteral("RB")), "[GLOBALINFO]\r\nVERSION=6.22\r\nAUTHOR=without\r\n[FORM]\r\n");
     EXPECT_TRUE(dialogs.asked().empty());
 }
 
 TEST_F(SkinOpeningTest, AnOptionsFileInAnotherCaseIsOpenedAndRewrittenInPlace)
 {
-    program.write(QStringLiteral("Skins/Upper/OPTIONS.DAT"), "[GLOBALINFO]\n[FORM]\nCOLOR=1\n");
+    program.write(QStringLiteral("Skins/Upper/OPTIONS.DAT"), "[GLOBALINFO]\nVERSION=6.22\n[FORM]\nCOLOR=1\n");
     const auto form = startInSkins();
     chooseSkin(*form, QStringLiteral("Upper"));
     EXPECT_EQ(sectionEntries(*form), QStringList{QStringLiteral("FORM")});
     EXPECT_EQ(QDir(skinsPath() + QStringLiteral("/Upper")).entryList(QDir::Files), QStringList{QStringLiteral("OPTIONS.DAT")});
-    EXPECT_EQ(program.read(QStringLiteral("Skins/Upper/OPTIONS.DAT")), asWritten("[GLOBALINFO]\n[FORM]\nCOLOR=1\n"));
+    EXPECT_EQ(program.read(QStringLiteral("Skins/Upper/OPTIONS.DAT")), asWritten("[GLOBALINFO]\nVERSION=6.22\n[FORM]\nCOLOR=1\n"));
 }
 
 TEST_F(SkinOpeningTest, ASkinWithoutOptionsFileOpensEmptyAndTheFirstPublicationCreatesIt)
