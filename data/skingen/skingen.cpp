@@ -5,6 +5,7 @@
 
 #include "data/skingen/TSkinBuilder.h"
 #include "graphics/BmpWriter.h"
+#include "graphics/PngWriter.h"
 #include "skinfiles/ovSkinPack.h"
 
 #include <cstdio>
@@ -22,6 +23,9 @@ std::string writeSkin(const TGeneratedSkin& skin, const std::string& folder)
         return "cannot create " + folder;
     if (!skin.Options.SaveToFile(folder + "/Options.dat"))
         return "cannot write " + folder + "/Options.dat";
+    for (const TGlowImage& glow : skin.Glows)
+        if (std::string error = SavePngFile(folder + "/" + glow.FileName, glow.Image, TPngAlpha::Keep); !error.empty())
+            return error;
     return SaveBmpFile(folder + "/" + MasterFileName, skin.Master);
 }
 
