@@ -296,8 +296,8 @@ void TSkinBuilder::globalGlyphs()
     text(Global, "RADIOUNCHECKED", glyph(RadioGlyph(size, off, TCheckMark::None), 3));
     text(Global, "RADIOCHECKED", glyph(RadioGlyph(size, on, TCheckMark::Dot), 3));
     text(Global, "RADIOGRAYED", glyph(RadioGlyph(size, on, TCheckMark::Dash), 3));
-    const TColor text_ = s_.Color("Text"), menuHotText = s_.Color("MenuHotText");
-    text(Global, "CHECK", glyph(TickGlyph(size, {text_, menuHotText, menuHotText}), 3));
+    const TColor ink = s_.Color("Text"), menuHotText = s_.Color("MenuHotText");
+    text(Global, "CHECK", glyph(TickGlyph(size, {ink, menuHotText, menuHotText}), 3));
     text(Global, "GRIPIMAGE", glyph(GripGlyph(12, s_.Color("TextMuted")), 1));
 }
 
@@ -377,7 +377,7 @@ void TSkinBuilder::forms()
 
 void TSkinBuilder::buttons()
 {
-    const TColor text_ = s_.Color("Text");
+    const TColor ink = s_.Color("Text");
     const float radius = float(s_.Number("ControlRadius"));
     const std::string buttonGlow = glow("BUTTONGLOW.PNG", s_.Color("Glow"), radius);
     const int glowMargin = s_.Number("GlowMargin");
@@ -391,7 +391,7 @@ void TSkinBuilder::buttons()
     for (const TButton& b : {TButton{"BUTTON", radius, int(radius) + 3}, TButton{"BUTTON_BIG", radius + 1, int(radius) + 5},
                              TButton{"BUTTON_HUGE", radius + 3, int(radius) + 8}}) {
         transparent(b.Section);
-        colors(b.Section, s_.Color("ButtonFace"), s_.Color("ButtonHot"), text_, text_);
+        colors(b.Section, s_.Color("ButtonFace"), s_.Color("ButtonHot"), ink, ink);
         const std::string value = box(controlLayout(b.Radius, b.Band), buttonLooks(), FillCenter);
         if (standard.empty())
             standard = value;
@@ -404,7 +404,7 @@ void TSkinBuilder::buttons()
     }
 
     transparent("SPEEDBUTTON");
-    colors("SPEEDBUTTON", s_.Color("ButtonFace"), s_.Color("ButtonHot"), text_, text_);
+    colors("SPEEDBUTTON", s_.Color("ButtonFace"), s_.Color("ButtonHot"), ink, ink);
     text("SPEEDBUTTON", "BORDERSMASK", standard);
     fading("SPEEDBUTTON");
 
@@ -412,7 +412,7 @@ void TSkinBuilder::buttons()
     const float small = float(s_.Number("SmallRadius"));
     for (const char* section : {"SPEEDBUTTON_SMALL", "TOOLBUTTON"}) {
         transparent(section);
-        colors(section, s_.Color("Window"), hover, text_, text_);
+        colors(section, s_.Color("Window"), hover, ink, ink);
         fading(section);
     }
     TBoxLayout smallLayout = controlLayout(small, int(small) + 2);
@@ -423,7 +423,7 @@ void TSkinBuilder::buttons()
     text("TOOLBUTTON", "BORDERSMASK", box(controlLayout(radius, int(radius) + 3), flatLooks(hover, press), FillCenter));
 
     transparent("ROUNDTBN");
-    colors("ROUNDTBN", s_.Color("Window"), hover, text_, text_);
+    colors("ROUNDTBN", s_.Color("Window"), hover, ink, ink);
     TBoxLayout round = controlLayout(10, 11);
     round.Middle = 2;
     std::vector<TFrameLook> roundLooks = flatLooks(hover, press);
@@ -438,7 +438,7 @@ void TSkinBuilder::buttons()
 
     for (const char* section : {"CHECKBOX", "RADIOBUTTON"}) {
         transparent(section);
-        colors(section, s_.Color("Window"), s_.Color("Window"), text_, text_);
+        colors(section, s_.Color("Window"), s_.Color("Window"), ink, ink);
         noBorder(section);
         flag(section, "SHOWFOCUS", true);
     }
@@ -446,8 +446,8 @@ void TSkinBuilder::buttons()
 
 void TSkinBuilder::edits()
 {
-    const TColor content = s_.Color("Content"), text_ = s_.Color("Text");
-    colors("EDIT", content, content, text_, text_);
+    const TColor content = s_.Color("Content"), ink = s_.Color("Text");
+    colors("EDIT", content, content, ink, ink);
     text("EDIT", "BORDERSMASK",
          box(controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 1),
              outlineLooks(s_.Color("Border"), s_.Color("Accent")), 0));
@@ -455,12 +455,12 @@ void TSkinBuilder::edits()
 
     parent("COMBOBOX", "EDIT");
     const int arrow = s_.Number("ArrowSize");
-    const std::vector<TColor> arrowColors{s_.Color("TextMuted"), text_, text_};
+    const std::vector<TColor> arrowColors{s_.Color("TextMuted"), ink, ink};
     text("COMBOBOX", "GLYPHMASK", glyph(ChevronGlyph(arrow, TArrow::Down, arrowColors), 3));
     parent("ORVACOMBOBOX", "COMBOBOX");
 
     transparent("COMBOBTN");
-    colors("COMBOBTN", content, s_.Color("Hover"), text_, text_);
+    colors("COMBOBTN", content, s_.Color("Hover"), ink, ink);
     TBoxLayout button = controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 3);
     button.Inset = 2;
     text("COMBOBTN", "BORDERSMASK", box(button, flatLooks(s_.Color("Hover"), s_.Color("Press")), FillCenter));
@@ -469,9 +469,9 @@ void TSkinBuilder::edits()
 
 void TSkinBuilder::scrollBars()
 {
-    const TColor track = s_.Color("ScrollTrack"), text_ = s_.Color("Text");
+    const TColor track = s_.Color("ScrollTrack"), ink = s_.Color("Text");
     for (const char* section : {"SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V"}) {
-        colors(section, track, track, text_, text_);
+        colors(section, track, track, ink, ink);
         noBorder(section);
     }
     const int arrow = s_.Number("ScrollArrowSize");
@@ -479,11 +479,11 @@ void TSkinBuilder::scrollBars()
     button.Inset = 1;
     const std::string buttonValue =
         box(button, flatLooks(s_.Color("ScrollHover"), s_.Color("ScrollPress")), FillCenter);
-    const std::vector<TColor> arrowColors{s_.Color("TextMuted"), text_, text_};
+    const std::vector<TColor> arrowColors{s_.Color("TextMuted"), ink, ink};
     for (const auto& [section, direction] : {std::pair{"SCROLLBTNTOP", TArrow::Up}, std::pair{"SCROLLBTNBOTTOM", TArrow::Down},
                                              std::pair{"SCROLLBTNLEFT", TArrow::Left}, std::pair{"SCROLLBTNRIGHT", TArrow::Right}}) {
         transparent(section);
-        colors(section, track, s_.Color("ScrollHover"), text_, text_);
+        colors(section, track, s_.Color("ScrollHover"), ink, ink);
         text(section, "BORDERSMASK", buttonValue);
         text(section, "GLYPHMASK", glyph(ChevronGlyph(arrow, direction, arrowColors), 3));
     }
@@ -497,31 +497,31 @@ void TSkinBuilder::scrollBars()
     const std::string thumbValue = box(thumb, looks, FillCenter);
     for (const char* section : {"SCROLLSLIDERH", "SCROLLSLIDERV"}) {
         transparent(section);
-        colors(section, face, s_.Color("ScrollThumbHot"), text_, text_);
+        colors(section, face, s_.Color("ScrollThumbHot"), ink, ink);
         text(section, "BORDERSMASK", thumbValue);
     }
 }
 
 void TSkinBuilder::containers()
 {
-    const TColor window = s_.Color("Window"), content = s_.Color("Content"), text_ = s_.Color("Text");
+    const TColor window = s_.Color("Window"), content = s_.Color("Content"), ink = s_.Color("Text");
     transparent("PANEL");
-    colors("PANEL", window, window, text_, text_);
+    colors("PANEL", window, window, ink, ink);
     noBorder("PANEL");
     flag("PANEL", "GIVEOWNFONT", true);
 
-    colors("PANEL_LOW", content, content, text_, text_);
+    colors("PANEL_LOW", content, content, ink, ink);
     text("PANEL_LOW", "BORDERSMASK",
          box(controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 1),
              outlineLooks(s_.Color("Border"), s_.Color("Border")), 0));
 
     transparent("GROUPBOX");
-    colors("GROUPBOX", window, window, text_, text_);
+    colors("GROUPBOX", window, window, ink, ink);
     const float radius = float(s_.Number("ControlRadius"));
     text("GROUPBOX", "BORDERSMASK",
          box(controlLayout(radius, int(radius) + 2), outlineLooks(s_.Color("BorderSoft"), s_.Color("Border")), 0));
 
-    colors("PAGECONTROL", content, content, text_, text_);
+    colors("PAGECONTROL", content, content, ink, ink);
     text("PAGECONTROL", "BORDERSMASK",
          box(controlLayout(radius, int(radius) + 2), outlineLooks(s_.Color("Border"), s_.Color("Border")), 0));
     for (const char* section : {"PAGECONTROLBOTTOM", "PAGECONTROLLEFT", "PAGECONTROLRIGHT"})
@@ -531,9 +531,9 @@ void TSkinBuilder::containers()
     parent("TABCONTROLLEFT", "PAGECONTROLLEFT");
     parent("TABCONTROLRIGHT", "PAGECONTROLRIGHT");
 
-    colors("SPLITTER", window, s_.Color("Hover"), text_, text_);
+    colors("SPLITTER", window, s_.Color("Hover"), ink, ink);
     noBorder("SPLITTER");
-    colors("GRIPH", window, window, text_, text_);
+    colors("GRIPH", window, window, ink, ink);
     const std::string dots = texture(DotTexture(4, window, s_.Color("Grip")));
     text("GRIPH", "PATTERN", dots);
     text("GRIPH", "HOTPATTERN", dots);
@@ -544,20 +544,20 @@ void TSkinBuilder::containers()
 
 void TSkinBuilder::bars()
 {
-    const TColor text_ = s_.Color("Text"), surface = s_.Color("Surface"), bar = s_.Color("Bar");
+    const TColor ink = s_.Color("Text"), surface = s_.Color("Surface"), bar = s_.Color("Bar");
     const TColor line = s_.Color("BorderSoft");
 
-    colors("TOOLBAR", surface, surface, text_, text_);
+    colors("TOOLBAR", surface, surface, ink, ink);
     gradient("TOOLBAR", "", surface, bar, Vertical);
     gradient("TOOLBAR", "HOT", surface, bar, Vertical);
     text("TOOLBAR", "BORDERSMASK", lines({false, false, false, true}, {line}));
 
-    colors("STATUSBAR", bar, bar, s_.Color("TextMuted"), text_);
+    colors("STATUSBAR", bar, bar, s_.Color("TextMuted"), ink);
     gradient("STATUSBAR", "", bar, surface, Vertical);
     text("STATUSBAR", "BORDERSMASK", lines({false, true, false, false}, {line}));
     text("STATUSBAR", "STATUSPANELMASK", lines({false, false, true, false}, {line}));
 
-    colors("BAR", surface, surface, text_, text_);
+    colors("BAR", surface, surface, ink, ink);
     gradient("BAR", "", surface, bar, Horizontal);
     text("BAR", "BORDERSMASK", lines({false, false, true, false}, {line}));
 
@@ -567,7 +567,7 @@ void TSkinBuilder::bars()
     noBorder("BARTITLE");
 
     transparent("BARPANEL");
-    colors("BARPANEL", surface, surface, text_, text_);
+    colors("BARPANEL", surface, surface, ink, ink);
     noBorder("BARPANEL");
 
     colors("DRAGBAR", s_.Color("TitleActive2"), s_.Color("TitleActive2"), s_.Color("TitleText"), s_.Color("TitleText"));
@@ -575,21 +575,21 @@ void TSkinBuilder::bars()
     gradient("DRAGBAR", "HOT", s_.Color("TitleActive1"), s_.Color("TitleActive2"), Vertical);
     noBorder("DRAGBAR");
 
-    colors("COLHEADER", s_.Color("Content"), s_.Color("ButtonHot"), text_, text_);
+    colors("COLHEADER", s_.Color("Content"), s_.Color("ButtonHot"), ink, ink);
     gradient("COLHEADER", "", s_.Color("Content"), surface, Vertical);
     gradient("COLHEADER", "HOT", s_.Color("ButtonHot"), s_.Color("Hover"), Vertical);
     text("COLHEADER", "BORDERSMASK", lines({false, false, true, true}, {line, s_.Color("Border"), s_.Color("Border")}));
     fading("COLHEADER");
 
-    colors("DIVIDER", surface, surface, text_, text_);
+    colors("DIVIDER", surface, surface, ink, ink);
     transparent("DIVIDER");
     text("DIVIDER", "BORDERSMASK", divider(true));
 }
 
 void TSkinBuilder::menus()
 {
-    const TColor content = s_.Color("Content"), text_ = s_.Color("Text");
-    colors("MAINMENU", content, content, text_, text_);
+    const TColor content = s_.Color("Content"), ink = s_.Color("Text");
+    colors("MAINMENU", content, content, ink, ink);
     TsImageValue bands;
     bands.WL = bands.WT = bands.WR = bands.WB = 3;
     bands.BorderWidth = 3;
@@ -599,16 +599,16 @@ void TSkinBuilder::menus()
          border(BoxPicture(menu, {{clBlack, 0, s_.Color("Border"), 1, 0, 0}}), 1, bands, 0, BoxShape(menu)));
 
     transparent("MENUITEM");
-    colors("MENUITEM", content, s_.Color("MenuHot"), text_, s_.Color("MenuHotText"));
+    colors("MENUITEM", content, s_.Color("MenuHot"), ink, s_.Color("MenuHotText"));
     TBoxLayout item = controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 2);
     item.Inset = 1;
     const TFrameLook hot{s_.Color("MenuHot"), 1, s_.Color("MenuHot"), 0, 0, 0};
     text("MENUITEM", "BORDERSMASK", box(item, {hot, hot, hot}, FillCenter | ActiveOnly));
 
-    colors("MENULINE", s_.Color("Surface"), s_.Color("Surface"), text_, s_.Color("MenuHotText"));
+    colors("MENULINE", s_.Color("Surface"), s_.Color("Surface"), ink, s_.Color("MenuHotText"));
     noBorder("MENULINE");
 
-    colors("ICOLINE", s_.Color("MenuIcon"), s_.Color("MenuIcon"), text_, text_);
+    colors("ICOLINE", s_.Color("MenuIcon"), s_.Color("MenuIcon"), ink, ink);
     noBorder("ICOLINE");
 
     colors("EXTRALINE", s_.Color("Accent"), s_.Color("Accent"), s_.Color("AccentText"), s_.Color("AccentText"));
@@ -616,13 +616,13 @@ void TSkinBuilder::menus()
     noBorder("EXTRALINE");
 
     transparent("DIVIDERV");
-    colors("DIVIDERV", content, content, text_, text_);
+    colors("DIVIDERV", content, content, ink, ink);
     text("DIVIDERV", "BORDERSMASK", divider(false));
 }
 
 void TSkinBuilder::tabs()
 {
-    const TColor text_ = s_.Color("Text"), content = s_.Color("Content");
+    const TColor ink = s_.Color("Text"), content = s_.Color("Content");
     const float radius = float(s_.Number("ControlRadius"));
     const std::vector<TFrameLook> looks{{s_.Color("TabFace"), 1, s_.Color("BorderSoft"), 1, 0, 0},
                                         {s_.Color("Hover"), 1, s_.Color("Border"), 1, 0, 0},
@@ -641,7 +641,7 @@ void TSkinBuilder::tabs()
         layout.OpenRight = t.Right;
         layout.OpenBottom = t.Bottom;
         transparent(t.Section);
-        colors(t.Section, s_.Color("TabFace"), s_.Color("Hover"), s_.Color("TextMuted"), text_);
+        colors(t.Section, s_.Color("TabFace"), s_.Color("Hover"), s_.Color("TextMuted"), ink);
         text(t.Section, "BORDERSMASK", box(layout, looks, FillCenter));
         fading(t.Section);
     }
@@ -649,9 +649,9 @@ void TSkinBuilder::tabs()
 
 void TSkinBuilder::ranges()
 {
-    const TColor text_ = s_.Color("Text"), track = s_.Color("RangeTrack");
+    const TColor ink = s_.Color("Text"), track = s_.Color("RangeTrack");
     transparent("TRACKBAR");
-    colors("TRACKBAR", s_.Color("Window"), s_.Color("Window"), text_, text_);
+    colors("TRACKBAR", s_.Color("Window"), s_.Color("Window"), ink, ink);
     noBorder("TRACKBAR");
     TBoxLayout channel = controlLayout(2, 2);
     channel.Middle = 2;
@@ -669,7 +669,7 @@ void TSkinBuilder::ranges()
     text("TRACKBAR", "TICKVERT", glyph(TickMark(4, 1, s_.Color("TextMuted")), 1));
 
     const float radius = float(s_.Number("SmallRadius"));
-    colors("GAUGE", track, track, text_, text_);
+    colors("GAUGE", track, track, ink, ink);
     text("GAUGE", "BORDERSMASK",
          box(controlLayout(radius, int(radius) + 1), outlineLooks(s_.Color("BorderSoft"), s_.Color("BorderSoft")), 0));
 
