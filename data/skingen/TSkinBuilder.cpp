@@ -46,7 +46,7 @@ private:
 
     void colors(const char* section, TColor normal, TColor hot, TColor font, TColor hotFont);
     void transparent(const char* section);
-    void gradient(const char* section, const char* prefix, TColor top, TColor bottom, int mode);
+    void gradient(const char* section, const char* prefix, TColor first, TColor last, int mode);
     void fading(const char* section);
     void parent(const char* section, const char* parentSection) { text(section, "PARENTCLASS", parentSection); }
     void noBorder(const char* section) { text(section, "BORDERSMASK", "N/A"); }
@@ -100,10 +100,10 @@ void TSkinBuilder::transparent(const char* section)
     number(section, "HOTTRANSPARENCY", 100);
 }
 
-void TSkinBuilder::gradient(const char* section, const char* prefix, TColor top, TColor bottom, int mode)
+void TSkinBuilder::gradient(const char* section, const char* prefix, TColor first, TColor last, int mode)
 {
     // One step over the whole length, closed by the editor's final marker step.
-    const TsGradArray steps{{top, bottom, 100, mode, 0}, {bottom, bottom, 0, mode, 0}};
+    const TsGradArray steps{{first, last, 100, mode, 0}, {last, last, 0, mode, 0}};
     const std::string p = prefix;
     text(section, (p + "GRADIENTDATA").c_str(), FormatGradientData(steps));
     number(section, (p + "GRADIENTPERCENT").c_str(), 100);
