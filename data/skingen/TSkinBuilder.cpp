@@ -366,6 +366,9 @@ void TSkinBuilder::forms()
     title.OpenBottom = true;
     text("FORMTITLE", "BORDERSMASK", box(title, frames, 0));
 
+    colors("MDIAREA", s_.Color("Bar"), s_.Color("Bar"), s_.Color("Text"), s_.Color("Text"));
+    noBorder("MDIAREA");
+
     parent("DIALOG", "FORM");
     colors("DIALOG", window, window, s_.Color("Text"), s_.Color("Text"));
 
