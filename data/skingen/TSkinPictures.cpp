@@ -276,7 +276,7 @@ TCoverCanvas TitleGlyph(int width, int height, float radius, TTitleSymbol symbol
     for (int i = 0; i < int(frames.size()); ++i) {
         const TTitleLook& look = frames[std::size_t(i)];
         if (look.PlateAlpha > 0)
-            strip.Fill(i, RoundedBox(1, 1, w - 1, h - 1, radius), Solid(look.Plate), look.PlateAlpha);
+            strip.Fill(i, RoundedBox(0, 0, w, h, radius), Solid(look.Plate), look.PlateAlpha);
         drawSymbol(strip, i, w, h, symbol, look.Symbol);
     }
     return strip.Take();

@@ -84,23 +84,25 @@ class Canvas:
 
 
 def read_png(path):
+    """An 8-bit RGB or RGBA PNG as a canvas and, for RGBA, its alpha bytes row by row."""
     data = open(path, "rb").read()
-    pos, idat, width, height = 8, b"", 0, 0
+    pos, idat, width, height, kind = 8, b"", 0, 0, 2
     while pos < len(data):
-        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        length, chunk = struct.unpack(">I4s", data[pos:pos + 8])
         body = data[pos + 8:pos + 8 + length]
-        if kind == b"IHDR":
-            width, height = struct.unpack(">II", body[:8])
-        elif kind == b"IDAT":
+        if chunk == b"IHDR":
+            width, height, _, kind = struct.unpack(">IIBB", body[:10])
+        elif chunk == b"IDAT":
             idat += body
         pos += 12 + length
-    raw, stride = zlib.decompress(idat), width * 3
-    out, prev = Canvas(width, height, (0, 0, 0)), bytearray(stride)
+    bpp = 4 if kind == 6 else 3
+    raw, stride = zlib.decompress(idat), width * bpp
+    out, alpha, prev = Canvas(width, height, (0, 0, 0)), [], bytearray(stride)
     for y in range(height):
         f, row = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
         for i in range(stride):
-            a = row[i - 3] if i >= 3 else 0
-            b, c = prev[i], (prev[i - 3] if i >= 3 else 0)
+            a = row[i - bpp] if i >= bpp else 0
+            b, c = prev[i], (prev[i - bpp] if i >= bpp else 0)
             if f == 1: row[i] = (row[i] + a) & 255
             elif f == 2: row[i] = (row[i] + b) & 255
             elif f == 3: row[i] = (row[i] + (a + b) // 2) & 255
@@ -108,9 +110,11 @@ def read_png(path):
                 p = a + b - c
                 pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
                 row[i] = (row[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        out.px[y * stride:(y + 1) * stride] = row
+        for x in range(width):
+            out.put(x, y, tuple(row[x * bpp:x * bpp + 3]))
+        alpha.append(row[3::4] if bpp == 4 else bytes([255]) * width)
         prev = row
-    return out
+    return out, alpha
 
 
 def read_bmp(path):
@@ -179,6 +183,8 @@ WINDOW = [
 WINDOW_GLYPHS = [("GLOBALINFO", "BICONCLOSE", 1, 382, 3), ("GLOBALINFO", "BICONMAX", 0, 348, 3),
                  ("GLOBALINFO", "BICONMIN", 0, 314, 3), ("GLOBALINFO", "BOXCHECKED", 0, 166, 136),
                  ("GLOBALINFO", "RADIOCHECKED", 1, 166, 170), ("COMBOBOX", "GLYPHMASK", 0, 138, 173)]
+# Glows around hot parts of the window: section, glow key, left, top, width, height.
+WINDOW_GLOWS = [("BUTTON", "GLOW0", 282, 136, 120, 28), ("GLOBALINFO", "BICONCLOSEGLOW0", 382, 3, 34, 24)]
 # Texts on the window: section of its colour, hot, text, left, top.
 WINDOW_TEXTS = [("FORMTITLE", True, "VESPIRA", 12, 12), ("MENULINE", False, "FILE  EDIT  VIEW", 10, 38),
                 ("TABTOP", True, "PAGE", 40, 102), ("TABTOP", False, "MORE", 118, 102),
@@ -187,11 +193,43 @@ WINDOW_TEXTS = [("FORMTITLE", True, "VESPIRA", 12, 12), ("MENULINE", False, "FIL
                 ("EDIT", False, "TEXT", 32, 141), ("STATUSBAR", False, "READY", 10, 234)]
 
 
-def mock_window(render, master, options):
+def draw_glow(window, folder, options, section, key, rect):
+    """A glow picture laid around rect as the glow layer shows it: its bands
+    around the control, overlapping it by the margin, the centre left clear."""
+    words = options[section][key].split("!")
+    picture, alpha = read_png(os.path.join(folder, words[1]))
+    left, top, right, bottom = (int(w) for w in words[5:9])
+    margin_key = "GLOWMARGIN" if key == "GLOW0" else key[:-1] + "MARGIN"
+    margin = int(options[section][margin_key])
+    x0, y0, w, h = rect[0] - (left - margin), rect[1] - (top - margin), rect[2] + left + right - 2 * margin, rect[3] + top + bottom - 2 * margin
+
+    def source(x, size, band_low, band_high, picture_size):
+        """The picture column (or row) drawn at x of a layer size long."""
+        if x < band_low:
+            return x
+        if x >= size - band_high:
+            return picture_size - (size - x)
+        middle = picture_size - band_low - band_high
+        return band_low + (x - band_low) % middle
+    for y in range(h):
+        sy = source(y, h, top, bottom, picture.h)
+        for x in range(w):
+            if top <= y < h - bottom and left <= x < w - right:
+                continue
+            sx = source(x, w, left, right, picture.w)
+            a, s = alpha[sy][sx], picture.get(sx, sy)
+            if a and 0 <= x0 + x < window.w and 0 <= y0 + y < window.h:
+                d = window.get(x0 + x, y0 + y)
+                window.put(x0 + x, y0 + y, tuple(dc + (sc - dc) * a // 255 for dc, sc in zip(d, s)))
+
+
+def mock_window(render, master, options, folder):
     window = Canvas(420, 250, (0, 0, 0))
     for section, state, x, y, w, h in WINDOW:
         behind = window.get(x + w // 2, y + h // 2) if section != "FORM" else rgb_of(options["GLOBALINFO"]["COLOR"])
         window.paste(render(section, state, w, h, behind), x, y)
+    for section, key, x, y, w, h in WINDOW_GLOWS:
+        draw_glow(window, folder, options, section, key, (x, y, w, h))
     for section, key, frame, x, y in WINDOW_GLYPHS:
         window.paste(glyph_frames(master, options[section][key], window, (x, y))[frame], x, y)
     for section, hot, text, x, y in WINDOW_TEXTS:
@@ -223,8 +261,8 @@ def main(vespira, folder, out):
             subprocess.run([vespira, "render", folder, "--section", section, "--size", "%dx%d" % (w, h),
                             "--state", str(state), "--background", "%02X%02X%02X" % behind, "--out", png],
                            check=True)
-            return read_png(png)
-        items = [("", [mock_window(render, master, options)])]
+            return read_png(png)[0]
+        items = [("", [mock_window(render, master, options, folder)])]
         items += [(section, [render(section, state, w, h, background) for state in (0, 1)]) for section, w, h in SECTIONS]
     for key, value in info.items():
         if value.startswith("@"):
