@@ -4,6 +4,7 @@
 #include "editor/SkinUpgrade.h"
 #include "editor/TDirectEditPage.h"
 #include "editor/TUpperCaseMemo.h"
+#include "editor/UnitGlowing.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
 #include "platform/FileNames.h"
@@ -167,6 +168,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TabSheetSections = CreateSectionsPage();
     TabSheetGlobalData = CreateGlobalDataPage();
     TabSheetOptions = CreateOptionsPage();
+    CreateGlowFields(*this);
     PageControlMain->addTab(TabSheetSections, QStringLiteral(" Sections managing "));
     PageControlMain->addTab(TabSheetGlobalData, QStringLiteral(" Global data "));
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));

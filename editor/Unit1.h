@@ -50,8 +50,9 @@ public:
     static QString SkinNameOf(const QAction* item);
     static int SkinMenuColumn(int position);
 
-    // The open skin.
+    // The open skin and its folder.
     void OpenSkin();
+    QString SkinFolder() const;
     void CloseSkin();
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
@@ -160,6 +161,17 @@ public:
     QWidget* TabSheetShadows;
     QCheckBox* CheckBoxMasterOnly;
 
+    // Glow image counts with their reset buttons: the section's on "Info", the
+    // title buttons' on " Glyphs 2 " (made by CreateGlowFields).
+    QLineEdit* ComboSectionGlowing;
+    QToolButton* CheckSectionGlow;
+    QLineEdit* ComboCloseGlowing;
+    QToolButton* CheckCloseGlow;
+    QLineEdit* ComboMaxGlowing;
+    QToolButton* CheckMaxGlow;
+    QLineEdit* ComboMinGlowing;
+    QToolButton* CheckMinGlow;
+
     // "Editor options".
     QWidget* TabSheetOptions;
     TUpperCaseMemo* MemoGlyph;
@@ -195,7 +207,6 @@ private:
     QWidget* CreateOptionsPage();
     void SetUpDialogs();
     QList<OptionList> OptionLists() const;
-    QString SkinFolder() const;
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
     void WarnNotWritten(const QString& fileName);
