@@ -450,10 +450,17 @@ void TSkinBuilder::buttons()
 void TSkinBuilder::edits()
 {
     const TColor content = s_.Color("Content"), ink = s_.Color("Text");
+    // The widget paints its text area in COLOR itself; the picture brings the
+    // same colour with the rounded frame, so the corners blend into the parent.
+    transparent("EDIT");
     colors("EDIT", content, content, ink, ink);
+    std::vector<TFrameLook> looks = outlineLooks(s_.Color("Border"), s_.Color("Accent"));
+    for (TFrameLook& look : looks) {
+        look.Fill = content;
+        look.FillAlpha = 1;
+    }
     text("EDIT", "BORDERSMASK",
-         box(controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 1),
-             outlineLooks(s_.Color("Border"), s_.Color("Accent")), 0));
+         box(controlLayout(float(s_.Number("SmallRadius")), s_.Number("SmallRadius") + 1), looks, FillCenter));
     parent("ORVAEDIT", "EDIT");
 
     parent("COMBOBOX", "EDIT");
