@@ -601,10 +601,10 @@ void TSkinBuilder::menus()
     const TColor content = s_.Color("Content"), ink = s_.Color("Text");
     colors("MAINMENU", content, content, ink, ink);
     TsImageValue bands;
+    // Popup menus take their frame width from the picture's border width.
     bands.WL = bands.WT = bands.WR = bands.WB = 3;
     bands.BorderWidth = 3;
     TBoxLayout menu = controlLayout(3, 3);
-    menu.Middle = 4;
     text("MAINMENU", "BORDERSMASK",
          border(BoxPicture(menu, {{clBlack, 0, s_.Color("Border"), 1, 0, 0}}), 1, bands, 0, BoxShape(menu)));
 
@@ -665,7 +665,6 @@ void TSkinBuilder::ranges()
     noBorder("TRACKBAR");
     TBoxLayout channel = controlLayout(2, 2);
     channel.Middle = 2;
-    channel.Inset = 0;
     text("TRACKBAR", "SLIDERCHANNEL",
          box(channel, {{track, 1, track, 0, 0, 0}, {s_.Color("RangeTrackHot"), 1, track, 0, 0, 0}}, FillCenter));
     const int thumbSize = s_.Number("ThumbSize");
