@@ -59,6 +59,31 @@ TEST_P(BuiltInSkinPaint, NoSectionLeavesTheTransparentColourInStatesZeroAndOneAt
     }
 }
 
+// A group box shows its parent everywhere but on its outline: the clear
+// pixels of its picture's bands must leave the parent's pixels exactly.
+TEST_P(BuiltInSkinPaint, ClearPixelsOfABorderPictureLeaveTheParentExactly)
+{
+    const int section = manager.SectionIndexOf("GROUPBOX");
+    ASSERT_GE(section, 0);
+    const int border = manager.SectionArray[std::size_t(section)].BorderIndex;
+    ASSERT_GE(border, 0);
+    const int left = manager.MaskWL(border);
+    const TColor parent = RGBColor(90, 120, 150);
+    TBitmap bitmap = NewBitmap24(100, 60);
+    const TRect whole{0, 0, 100, 60};
+    FillRectColor(bitmap, whole, parent);
+    PaintSectionItem(section, "GROUPBOX", MakeBackgroundRef(&bitmap, 0, 0), -1, -1, &manager, bitmap, TPoint{0, 0}, whole,
+                     0, true);
+    // Inside the one-pixel outline: the left and right bands, and the middle.
+    for (int y = 20; y < 40; ++y)
+        for (int x : {1, left - 1, left, 50, 99 - left, 98}) {
+            const std::uint8_t* p = bitmap.ScanLine(y) + x * 3;
+            EXPECT_EQ(RGBColor(p[2], p[1], p[0]), parent) << "pixel " << x << "," << y;
+        }
+    const std::uint8_t* outline = bitmap.ScanLine(30);
+    EXPECT_NE(RGBColor(outline[2], outline[1], outline[0]), parent);
+}
+
 INSTANTIATE_TEST_SUITE_P(Embedded, BuiltInSkinPaint, testing::Values("Vespira Light (internal)", "Vespira Dark (internal)"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.index == 0 ? "Light" : "Dark");
