@@ -5,6 +5,7 @@
 #include "editor/Unit1.h"
 
 #include "dialogs/ovSelectSkin.h"
+#include "editor/TGlobalDataPages.h"
 #include "graphics/BmpWriter.h"
 #include "platform/FileNames.h"
 #include "skinfiles/FolderListing.h"
@@ -46,11 +47,9 @@ void warnIfFailed(const std::string& error)
 
 std::optional<double> TMainForm::AutosetVersion() const
 {
-    const QCheckBox* autoset = findChild<QCheckBox*>(QStringLiteral("CommonVersionCheck"));
-    const QDoubleSpinBox* version = findChild<QDoubleSpinBox*>(QStringLiteral("EditVersion"));
-    if (!autoset || !version || !autoset->isChecked())
+    if (!GlobalPages->CommonVersionCheck->isChecked())
         return std::nullopt;
-    return version->value();
+    return GlobalPages->EditVersion->value();
 }
 
 void TMainForm::CloseSkin()
@@ -142,6 +141,7 @@ bool TMainForm::CreateNewSkin()
 
     CurrentSkinName = name;
     OpenSkin();
+    GlobalPages->FilenameMaster->setText(QStringLiteral("MASTER.BMP"));
     SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", "MASTER.BMP");
     for (int row = 0; row < ListBoxMissedSections->count(); ++row)
         SkinFile->WriteString(ListBoxMissedSections->item(row)->text().toLatin1().toStdString(), "BORDERSMASK", "N/A");

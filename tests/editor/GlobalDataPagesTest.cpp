@@ -63,9 +63,11 @@ TEST_F(GlobalDataPagesTest, AutosetCarriesTheHighestVersionFromSkinToSkin)
     chooseSkin(*form, QStringLiteral("Newer"));
     EXPECT_EQ(version->text(), QStringLiteral("6.10"));
 
+    // Closed while autoset was checked, Old was stamped with 6.03; unchecked,
+    // the box shows the skin's own version.
     form->GlobalPages->CommonVersionCheck->setChecked(false);
     chooseSkin(*form, QStringLiteral("Old"));
-    EXPECT_EQ(version->text(), QStringLiteral("5.40"));
+    EXPECT_EQ(version->text(), QStringLiteral("6.03"));
     // A version that is no number reads as 0, so the skin is upgraded and stamped.
     chooseSkin(*form, QStringLiteral("Broken"));
     EXPECT_EQ(version->text(), QStringLiteral("5.40"));
