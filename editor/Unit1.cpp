@@ -7,6 +7,8 @@
 #include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
 #include "editor/UnitGlowing.h"
+#include "engine/sBuiltInSkins.h"
+#include "engine/sSkinManager.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
 #include "platform/FileNames.h"
@@ -190,6 +192,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     SectionPages = std::make_unique<TSectionPages>(*this);
     GlobalPages = std::make_unique<TGlobalDataPages>(*this);
     SetUpDialogs();
+    CreateSkinManager();
     FormCreate();
 }
 
@@ -403,6 +406,22 @@ QWidget* TMainForm::CreateOptionsPage()
     return page;
 }
 
+void TMainForm::CreateSkinManager()
+{
+    sSkinManager1 = std::make_unique<TsSkinManager>();
+    sSkinManager1->BeginLoading();
+    sSkinManager1->SetSkinDirectory("../Skins");
+    TsStoredSkins builtIn = BuiltInSkins();
+    const std::string defaultSkin = builtIn.Items.empty() ? std::string() : builtIn.Items.front().Name;
+    sSkinManager1->SetInternalSkins(builtIn);
+    sSkinManager1->SetSkinName(defaultSkin);
+    sSkinManager1->AnimEffects.Buttons.Events = beMouseEnter | beMouseLeave;
+    // Merged into whatever skin the editor wears: used by its colour boxes and panels.
+    sSkinManager1->SetCommonSections({"[EMPTYCOMBO]", "PARENTCLASS=COMBOBOX", "BORDERSMASK=", "", "[WHITEPANEL]",
+                                      "COLOR=0", "HOTCOLOR=0"});
+    sSkinManager1->Loaded();
+}
+
 void TMainForm::SetUpDialogs()
 {
     sPathDialog1.Caption = QStringLiteral("Select folder with skins sources :");
@@ -438,7 +457,7 @@ void TMainForm::FormCreate()
     const TMemIniFile settings(FileNameBytes(SettingsFileName));
     const QString appSkin = FileNameText(settings.ReadString("Options", "AppSkin", ""));
     if (!appSkin.isEmpty())
-        EditorSkinName = appSkin;
+        sSkinManager1->SetSkinName(FileNameBytes(appSkin));
 
     // A position that is not a whole number keeps the default.
     QPoint position = pos();
@@ -496,7 +515,7 @@ void TMainForm::FormClose()
     CloseSkin();
 
     TMemIniFile settings(FileNameBytes(SettingsFileName));
-    settings.WriteString("Options", "AppSkin", FileNameBytes(EditorSkinName));
+    settings.WriteString("Options", "AppSkin", sSkinManager1->SkinName());
     settings.WriteInteger("Options", "MainFormTop", y());
     settings.WriteInteger("Options", "MainFormLeft", x());
     settings.WriteString("Options", "SkinsPath", FileNameBytes(SkinsPath));
