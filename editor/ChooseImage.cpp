@@ -1,4 +1,5 @@
 #include "editor/ChooseImage.h"
+#include "editor/Latin1Text.h"
 
 #include "editor/PictureFiles.h"
 #include "editor/Unit1.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-std::string latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
-QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 QString fileFilter(TovImgType kind)
 {
@@ -65,10 +64,10 @@ std::optional<QString> pickImageFile(const TMainForm& form, TovImgType kind)
     if (!chosen)
         return std::nullopt;
     TsFileImageValue file;
-    file.FileName = latin1(QFileInfo(*chosen).fileName());
+    file.FileName = Latin1(QFileInfo(*chosen).fileName());
     file.ImageCount = 1;
     file.Kind = kind;
-    return latin1(FormatFileValue(file));
+    return Latin1(FormatFileValue(file));
 }
 
 // Shows the tool and gives the accepted value, or value when cancelled or
@@ -81,7 +80,7 @@ QString runTool(TFormSelectImage& tool, const QString& value, WriteValue writeVa
     if (tool.Accepted) {
         const std::string written = writeValue();
         if (!written.empty())
-            result = latin1(written);
+            result = Latin1(written);
     }
     tool.SaveSettings();
     return result;
@@ -142,7 +141,7 @@ QString SelectFromMaster(TMainForm& form, const QString& value, TovImgType kind)
     tool.SetToolImage(*form.MasterBitmap);
     tool.Mode = kind;
     try {
-        tool.LoadMasterValue(latin1(value));
+        tool.LoadMasterValue(Latin1(value));
     } catch (const EConvertError& error) {
         AppDialogs().Error(QString::fromLatin1(error.what()));
         return value;
@@ -154,7 +153,7 @@ QString SelectFromFile(TMainForm& form, const QString& value, TovImgType kind)
 {
     TsFileImageValue file;
     try {
-        file = ParseFileValue(latin1(value));
+        file = ParseFileValue(Latin1(value));
     } catch (const EConvertError& error) {
         AppDialogs().Error(QString::fromLatin1(error.what()));
         return value;

@@ -1,4 +1,5 @@
 #include "editor/TDirectEditPage.h"
+#include "editor/Latin1Text.h"
 
 #include "editor/Unit1.h"
 #include "skinfiles/TMemIniFile.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr std::string_view separators = " =";
 
-QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
@@ -62,7 +62,7 @@ void TDirectEditPage::TabSheetDirectShow()
     QStringList lines;
     if (form_.SkinFile) {
         for (const auto& [key, value] : form_.SkinFile->ReadSectionValues(form_.CurrentSection.toLatin1().toStdString()))
-            lines.append(latin1(UpperCaseAscii(key + " = " + value)));
+            lines.append(Latin1(UpperCaseAscii(key + " = " + value)));
     }
     MemoDirect->setUpdatesEnabled(false);
     {

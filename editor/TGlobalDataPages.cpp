@@ -349,10 +349,10 @@ void TGlobalDataPages::LoadGlobalData()
     for (TImageField* field : GlyphFields())
         LoadGlyphField(*field);
 
-    EditAuthor->setText(Latin1Text(SkinData.Author));
+    EditAuthor->setText(Latin1(SkinData.Author));
     if (!(CommonVersionCheck->isChecked() && EditVersion->value() >= SkinData.Version))
         EditVersion->setValue(SkinData.Version);
-    MemoDesc->setPlainText(Latin1Text(SkinData.Description));
+    MemoDesc->setPlainText(Latin1(SkinData.Description));
 
     form_.PageLoading = wasLoading;
 }
@@ -397,8 +397,8 @@ void TGlobalDataPages::ReadMasterBitmap(const QString& fileName)
 
 void TGlobalDataPages::ReadSkinInfo()
 {
-    SkinData.Author = Latin1Bytes(GlobalValue("AUTHOR", ""));
-    SkinData.Description = Latin1Bytes(GlobalValue("DESCRIPTION", ""));
+    SkinData.Author = Latin1(GlobalValue("AUTHOR", ""));
+    SkinData.Description = Latin1(GlobalValue("DESCRIPTION", ""));
     SkinData.Version = ReadSkinVersion(*form_.SkinFile);
 }
 
@@ -406,10 +406,10 @@ void TGlobalDataPages::LoadNumberBox(QSpinBox& box, const char* def)
 {
     const QString key = box.property("SkinKey").toString();
     int value = 0;
-    TryStrToDecimal(Latin1Bytes(GlobalValue(Latin1Bytes(key).c_str(), def)), value);
+    TryStrToDecimal(Latin1(GlobalValue(Latin1(key).c_str(), def)), value);
     box.setValue(value);
     if (QToolButton* reset = ResetOf(box))
-        reset->setEnabled(form_.SkinFile && form_.SkinFile->ValueExists("GLOBALINFO", Latin1Bytes(key)));
+        reset->setEnabled(form_.SkinFile && form_.SkinFile->ValueExists("GLOBALINFO", Latin1(key)));
 }
 
 // Write-back.
@@ -428,7 +428,7 @@ void TGlobalDataPages::FilenameMasterChange()
     FilenameMaster->setText(QFileInfo(*chosen).fileName().toUpper());
     if (!CanWrite())
         return;
-    form_.SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", Latin1Bytes(FilenameMaster->text()));
+    form_.SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", Latin1(FilenameMaster->text()));
     form_.SkinChanged();
 }
 
@@ -436,9 +436,9 @@ void TGlobalDataPages::sBitBtn1Click()
 {
     if (!CanWrite())
         return;
-    SkinData.Author = Latin1Bytes(EditAuthor->text());
+    SkinData.Author = Latin1(EditAuthor->text());
     SkinData.Version = EditVersion->value();
-    SkinData.Description = Latin1Bytes(MemoDesc->toPlainText());
+    SkinData.Description = Latin1(MemoDesc->toPlainText());
     form_.SkinFile->WriteString("GLOBALINFO", "AUTHOR", SkinData.Author);
     form_.SkinFile->WriteFloat("GLOBALINFO", "VERSION", SkinData.Version);
     form_.SkinFile->WriteString("GLOBALINFO", "DESCRIPTION", SkinData.Description);
@@ -458,8 +458,8 @@ void TGlobalDataPages::SpinShadow1OffsetChange(QSpinBox& box)
 {
     if (!CanWrite())
         return;
-    const std::string key = Latin1Bytes(box.property("SkinKey").toString());
-    form_.SkinFile->WriteString("GLOBALINFO", key, Latin1Bytes(box.text()));
+    const std::string key = Latin1(box.property("SkinKey").toString());
+    form_.SkinFile->WriteString("GLOBALINFO", key, Latin1(box.text()));
     if (QToolButton* reset = ResetOf(box))
         reset->setEnabled(true);
     form_.WriteSkinFile();
@@ -474,7 +474,7 @@ void TGlobalDataPages::CheckShadow1OffsetClick(QSpinBox& box)
         box.setValue(&box == SpinShadow1Blur ? -1 : 0);
     }
     if (CanWrite()) {
-        form_.SkinFile->DeleteKey("GLOBALINFO", Latin1Bytes(box.property("SkinKey").toString()));
+        form_.SkinFile->DeleteKey("GLOBALINFO", Latin1(box.property("SkinKey").toString()));
         form_.SkinChanged();
     }
     if (QToolButton* reset = ResetOf(box))

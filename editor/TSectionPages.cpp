@@ -253,7 +253,7 @@ bool TSectionPages::CanWrite(const QString& section) const
     if (!form_.SkinFile || form_.PageLoading || form_.Destroying || section.isEmpty())
         return false;
     // An edit must not bring back a section that was just deleted.
-    return section == globalInfo || form_.SkinFile->SectionExists(Latin1Bytes(section));
+    return section == globalInfo || form_.SkinFile->SectionExists(Latin1(section));
 }
 
 // Loading.
@@ -378,7 +378,7 @@ void TSectionPages::ImageFieldChange(TImageField& field, const QString& section)
     field.LinkResetButton();
     if (field.Text() == ImageValueNone || form_.SkinOpening || !CanWrite(section))
         return;
-    form_.SkinFile->WriteString(Latin1Bytes(section), Latin1Bytes(field.Key()), Latin1Bytes(field.Text()));
+    form_.SkinFile->WriteString(Latin1(section), Latin1(field.Key()), Latin1(field.Text()));
     form_.SkinChanged();
 }
 
@@ -386,7 +386,7 @@ void TSectionPages::ImageFieldReset(TImageField& field, const QString& section)
 {
     field.SetText(ImageValueNone);
     if (CanWrite(section)) {
-        form_.SkinFile->DeleteKey(Latin1Bytes(section), Latin1Bytes(field.Key()));
+        form_.SkinFile->DeleteKey(Latin1(section), Latin1(field.Key()));
         form_.SkinChanged();
     }
     field.CheckReset->setEnabled(false);
@@ -401,7 +401,7 @@ void TSectionPages::TrackBarChange(TPercentBar& bar)
 {
     const int position = bar.Position();
     if (CanWrite(Section()))
-        form_.SkinFile->WriteInteger(Latin1Bytes(Section()), Latin1Bytes(bar.Key()), position);
+        form_.SkinFile->WriteInteger(Latin1(Section()), Latin1(bar.Key()), position);
     if (bar.Partner && 100 - position < bar.Partner->Position())
         bar.Partner->SetPosition(100 - position);
     else if (!bar.Dragging() && !form_.PageLoading)
@@ -420,9 +420,9 @@ void TSectionPages::ColorChange(TColorBox& box, const QString& section)
     if (!CanWrite(section))
         return;
     if (box.Color() == TColorBox::AbsentColor)
-        form_.SkinFile->DeleteKey(Latin1Bytes(section), Latin1Bytes(box.Key()));
+        form_.SkinFile->DeleteKey(Latin1(section), Latin1(box.Key()));
     else
-        form_.SkinFile->WriteInteger(Latin1Bytes(section), Latin1Bytes(box.Key()), int(box.Color()));
+        form_.SkinFile->WriteInteger(Latin1(section), Latin1(box.Key()), int(box.Color()));
     form_.SkinChanged();
 }
 
@@ -436,7 +436,7 @@ void TSectionPages::CheckBoxFadingClick()
 {
     const bool fading = CheckBoxFading->isChecked();
     if (CanWrite(Section())) {
-        form_.SkinFile->WriteString(Latin1Bytes(Section()), "FADINGENABLED", fading ? "TRUE" : "FALSE");
+        form_.SkinFile->WriteString(Latin1(Section()), "FADINGENABLED", fading ? "TRUE" : "FALSE");
         form_.SkinChanged();
     }
     SpinEditIters->setEnabled(fading);
@@ -446,7 +446,7 @@ void TSectionPages::SpinEditItersChange()
 {
     if (!CanWrite(Section()))
         return;
-    form_.SkinFile->WriteInteger(Latin1Bytes(Section()), "FADINGITERATIONS", SpinEditIters->value());
+    form_.SkinFile->WriteInteger(Latin1(Section()), "FADINGITERATIONS", SpinEditIters->value());
     form_.SkinChanged();
 }
 
@@ -456,7 +456,7 @@ void TSectionPages::RemoveStateKey(const char* key, QString& text, QToolButton* 
     reset->setEnabled(false);
     if (!CanWrite(Section()))
         return;
-    form_.SkinFile->DeleteKey(Latin1Bytes(Section()), key);
+    form_.SkinFile->DeleteKey(Latin1(Section()), key);
     form_.SkinChanged();
 }
 
@@ -480,7 +480,7 @@ void TSectionPages::ShowGradient(const Background& background)
     background.gradientArray->clear();
     if (*background.gradientText != ImageValueNone) {
         try {
-            ParseGradientData(Latin1Bytes(*background.gradientText), *background.gradientArray);
+            ParseGradientData(Latin1(*background.gradientText), *background.gradientArray);
         } catch (const EConvertError&) {
             // A gradient that is no list of numbers shows as none.
             background.gradientArray->clear();
@@ -493,18 +493,18 @@ void TSectionPages::ShowGradient(const Background& background)
 void TSectionPages::PanelGradEditClick(bool hot)
 {
     const Background background = BackgroundOf(hot);
-    std::string data = Latin1Bytes(*background.gradientText);
+    std::string data = Latin1(*background.gradientText);
     if (!EditGradient(&form_, data))
         return;
-    if (data == Latin1Bytes(ImageValueNone)) {
+    if (data == Latin1(ImageValueNone)) {
         CheckGradEditClick(hot);
         return;
     }
-    *background.gradientText = Latin1Text(data);
+    *background.gradientText = Latin1(data);
     ShowGradient(background);
     if (!CanWrite(Section()))
         return;
-    form_.SkinFile->WriteString(Latin1Bytes(Section()), background.gradientKey, data);
+    form_.SkinFile->WriteString(Latin1(Section()), background.gradientKey, data);
     form_.SkinChanged();
 }
 
@@ -524,6 +524,6 @@ void TSectionPages::PanelImgEditClick(bool hot)
     background.patternPanel->update();
     if (!CanWrite(Section()))
         return;
-    form_.SkinFile->WriteString(Latin1Bytes(Section()), background.patternKey, Latin1Bytes(chosen));
+    form_.SkinFile->WriteString(Latin1(Section()), background.patternKey, Latin1(chosen));
     form_.SkinChanged();
 }

@@ -1,4 +1,6 @@
 #include "editor/Unit1.h"
+#include "editor/Latin1Text.h"
+#include "editor/NamedWidget.h"
 
 #include "editor/DemoLink.h"
 #include "editor/SkinUpgrade.h"
@@ -7,6 +9,8 @@
 #include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
 #include "editor/UnitGlowing.h"
+#include "engine/sBuiltInSkins.h"
+#include "engine/sSkinManager.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
 #include "platform/FileNames.h"
@@ -71,23 +75,17 @@ const QStringList sectionFilters = {
     QStringLiteral("- Buttons"),             QStringLiteral("- Scrollbar elements"), QStringLiteral("- Edit controls"),
     QStringLiteral("- Menu elements"),       QStringLiteral("- Tabbed controls"), QStringLiteral("- Misc. elements")};
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QWidget* addPage(QTabWidget* pages, const char* name, const QString& caption)
 {
-    QWidget* page = named(new QWidget, name);
+    QWidget* page = Named(new QWidget, name);
     pages->addTab(page, caption);
     return page;
 }
 
 QToolButton* flatButton(const char* name, const QString& caption)
 {
-    QToolButton* button = named(new QToolButton, name);
+    QToolButton* button = Named(new QToolButton, name);
     button->setText(caption);
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -97,7 +95,7 @@ QToolButton* flatButton(const char* name, const QString& caption)
 
 QLabel* wrappedLabel(const char* name, const QString& text)
 {
-    QLabel* label = named(new QLabel(text), name);
+    QLabel* label = Named(new QLabel(text), name);
     label->setWordWrap(true);
     return label;
 }
@@ -109,15 +107,13 @@ void UseDecimalPoint()
     QLocale::setDefault(QLocale::c());
 }
 
-QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
-std::string latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
 QStringList latin1Lines(const std::vector<std::string>& lines)
 {
     QStringList result;
     for (const std::string& line : lines)
-        result.append(latin1(line));
+        result.append(Latin1(line));
     return result;
 }
 
@@ -125,7 +121,7 @@ std::vector<std::string> latin1Lines(const QStringList& lines)
 {
     std::vector<std::string> result;
     for (const QString& line : lines)
-        result.push_back(latin1(line));
+        result.push_back(Latin1(line));
     return result;
 }
 
@@ -153,19 +149,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     QVBoxLayout* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(4, 4, 4, 0);
     bodyLayout->setSpacing(2);
-    LabelWelcome1 = named(new QLabel(QStringLiteral("Welcome to the Vespira edit tool!")), "LabelWelcome1");
+    LabelWelcome1 = Named(new QLabel(QStringLiteral("Welcome to the Vespira edit tool!")), "LabelWelcome1");
     QFont welcomeFont = LabelWelcome1->font();
     welcomeFont.setBold(true);
     LabelWelcome1->setFont(welcomeFont);
-    LabelWelcome2 = named(
+    LabelWelcome2 = Named(
         new QLabel(QStringLiteral("If is this your first time of work with program - please select directory with skins.")),
         "LabelWelcome2");
-    LabelWelcome3 = named(new QLabel(QStringLiteral("And please choose a skin to edit (if exists).")), "LabelWelcome3");
+    LabelWelcome3 = Named(new QLabel(QStringLiteral("And please choose a skin to edit (if exists).")), "LabelWelcome3");
     bodyLayout->addWidget(LabelWelcome1);
     bodyLayout->addWidget(LabelWelcome2);
     bodyLayout->addWidget(LabelWelcome3);
 
-    PageControlMain = named(new QTabWidget, "PageControlMain");
+    PageControlMain = Named(new QTabWidget, "PageControlMain");
     PageControlMain->setStyleSheet(QStringLiteral("QTabWidget#PageControlMain > QTabBar::tab { height: 24px; }"));
     TabSheetSections = CreateSectionsPage();
     TabSheetGlobalData = CreateGlobalDataPage();
@@ -178,7 +174,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
     connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
 
-    CheckBoxUpd = named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
+    CheckBoxUpd = Named(new QCheckBox(QStringLiteral("Changes preview in the demo")), "CheckBoxUpd");
     CheckBoxUpd->setEnabled(false);
     // Also when a skin's opening sets the box from the settings.
     connect(CheckBoxUpd, &QCheckBox::toggled, this, [this] { CheckBoxUpdClick(); });
@@ -186,10 +182,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     bodyLayout->addWidget(PageControlMain, 1);
     setCentralWidget(body);
 
-    named(statusBar(), "StatusBar1");
+    Named(statusBar(), "StatusBar1");
     SectionPages = std::make_unique<TSectionPages>(*this);
     GlobalPages = std::make_unique<TGlobalDataPages>(*this);
     SetUpDialogs();
+    CreateSkinManager();
     FormCreate();
 }
 
@@ -207,23 +204,23 @@ TMainForm::~TMainForm()
 
 void TMainForm::CreateMenus()
 {
-    ActionSelectDir = named(new QAction(QStringLiteral("Skins diectory changing"), this), "ActionSelectDir");
-    ActionExit = named(new QAction(QStringLiteral("Exit"), this), "ActionExit");
-    ActionClearSection = named(new QAction(QStringLiteral("Clear section"), this), "ActionClearSection");
-    ActionOptions = named(new QAction(QStringLiteral("Options"), this), "ActionOptions");
+    ActionSelectDir = Named(new QAction(QStringLiteral("Skins diectory changing"), this), "ActionSelectDir");
+    ActionExit = Named(new QAction(QStringLiteral("Exit"), this), "ActionExit");
+    ActionClearSection = Named(new QAction(QStringLiteral("Clear section"), this), "ActionClearSection");
+    ActionOptions = Named(new QAction(QStringLiteral("Options"), this), "ActionOptions");
     ActionOptions->setVisible(false);
     connect(ActionSelectDir, &QAction::triggered, this, [this] { ActionSelectDirExecute(); });
     connect(ActionExit, &QAction::triggered, this, [this] { ActionExitExecute(); });
 
-    File1 = named(menuBar()->addMenu(QStringLiteral("File")), "File1");
-    Selectfolderwithskinssources1 = named(File1->addAction(QStringLiteral("Select folder with skins (sources)")),
+    File1 = Named(menuBar()->addMenu(QStringLiteral("File")), "File1");
+    Selectfolderwithskinssources1 = Named(File1->addAction(QStringLiteral("Select folder with skins (sources)")),
                                           "Selectfolderwithskinssources1");
     connect(Selectfolderwithskinssources1, &QAction::triggered, ActionSelectDir, &QAction::trigger);
-    Makenewskin1 = named(File1->addAction(QStringLiteral("Make new skin")), "Makenewskin1");
+    Makenewskin1 = Named(File1->addAction(QStringLiteral("Make new skin")), "Makenewskin1");
     Makenewskin1->setEnabled(false);
-    Saveaspacked1 = named(File1->addAction(QStringLiteral("Save as packed...")), "Saveaspacked1");
+    Saveaspacked1 = Named(File1->addAction(QStringLiteral("Save as packed...")), "Saveaspacked1");
     Saveaspacked1->setEnabled(false);
-    Extraskin1 = named(File1->addAction(QStringLiteral("Extract packed skin")), "Extraskin1");
+    Extraskin1 = Named(File1->addAction(QStringLiteral("Extract packed skin")), "Extraskin1");
     connect(Makenewskin1, &QAction::triggered, this, [this] { Makenewskin1Click(); });
     connect(Saveaspacked1, &QAction::triggered, this, [this] { Saveaspacked1Click(); });
     connect(Extraskin1, &QAction::triggered, this, [this] { Extraskin1Click(); });
@@ -231,25 +228,25 @@ void TMainForm::CreateMenus()
     File1->addSeparator();
     File1->addAction(ActionExit);
 
-    SkinsMenu = named(menuBar()->addMenu(QStringLiteral("Available unpacked skins")), "SkinsMenu");
+    SkinsMenu = Named(menuBar()->addMenu(QStringLiteral("Available unpacked skins")), "SkinsMenu");
     SkinsMenu->setEnabled(false);
-    About1 = named(menuBar()->addMenu(QStringLiteral("About")), "About1");
+    About1 = Named(menuBar()->addMenu(QStringLiteral("About")), "About1");
     About1->setEnabled(false);
     About1->menuAction()->setVisible(false);
 }
 
 QWidget* TMainForm::CreateSectionsPage()
 {
-    QWidget* page = named(new QWidget, "TabSheetSections");
+    QWidget* page = Named(new QWidget, "TabSheetSections");
     QHBoxLayout* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
 
     QVBoxLayout* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Filter :")));
-    sComboBox2 = named(new QComboBox, "sComboBox2");
+    sComboBox2 = Named(new QComboBox, "sComboBox2");
     sComboBox2->addItems(sectionFilters);
     left->addWidget(sComboBox2);
-    ListBoxSections = named(new QListWidget, "ListBoxSections");
+    ListBoxSections = Named(new QListWidget, "ListBoxSections");
     connect(ListBoxSections, &QListWidget::itemSelectionChanged, this, [this] { ListBoxSectionsClick(); });
     connect(sComboBox2, &QComboBox::currentIndexChanged, this, [this] { sComboBox2Change(); });
     left->addWidget(ListBoxSections, 1);
@@ -272,7 +269,7 @@ QWidget* TMainForm::CreateSectionsPage()
     layout->addLayout(left, 2);
 
     QVBoxLayout* right = new QVBoxLayout;
-    PageControlSection = named(new QTabWidget, "PageControlSection");
+    PageControlSection = Named(new QTabWidget, "PageControlSection");
     PageControlSection->setUsesScrollButtons(true);
     TabSheetInfo = addPage(PageControlSection, "TabSheetInfo", QStringLiteral("Info"));
     TabSheetBG = addPage(PageControlSection, "TabSheetBG", QStringLiteral(" BG "));
@@ -283,7 +280,7 @@ QWidget* TMainForm::CreateSectionsPage()
     TabSheetGlyph = addPage(PageControlSection, "TabSheetGlyph", QStringLiteral(" Glyph "));
     TabSheetTrackBar = addPage(PageControlSection, "TabSheetTrackBar", QStringLiteral(" TrackBar data "));
     TabSheetCorners = addPage(PageControlSection, "TabSheetCorners", QStringLiteral("Corners Images"));
-    TabSheetDirect = named(new TDirectEditPage(*this), "TabSheetDirect");
+    TabSheetDirect = Named(new TDirectEditPage(*this), "TabSheetDirect");
     PageControlSection->addTab(TabSheetDirect, QStringLiteral(" Direct editing "));
     connect(PageControlSection, &QTabWidget::currentChanged, this, [this] { TabSheetDirect->PageChanged(); });
     QVBoxLayout* info = new QVBoxLayout(TabSheetInfo);
@@ -301,16 +298,16 @@ QWidget* TMainForm::CreateSectionsPage()
     right->addWidget(PageControlSection, 1);
 
     QHBoxLayout* bottom = new QHBoxLayout;
-    GroupBoxSectionInfo = named(new QGroupBox(QStringLiteral("Current section info :")), "GroupBoxSectionInfo");
+    GroupBoxSectionInfo = Named(new QGroupBox(QStringLiteral("Current section info :")), "GroupBoxSectionInfo");
     QVBoxLayout* infoBox = new QVBoxLayout(GroupBoxSectionInfo);
     LabelSectionInfo = wrappedLabel("LabelSectionInfo", QString());
     LabelSectionInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     infoBox->addWidget(LabelSectionInfo);
     bottom->addWidget(GroupBoxSectionInfo, 3);
 
-    MissedPanel = named(new QGroupBox(QStringLiteral("Missed sections :")), "MissedPanel");
+    MissedPanel = Named(new QGroupBox(QStringLiteral("Missed sections :")), "MissedPanel");
     QVBoxLayout* missed = new QVBoxLayout(MissedPanel);
-    ListBoxMissedSections = named(new QListWidget, "ListBoxMissedSections");
+    ListBoxMissedSections = Named(new QListWidget, "ListBoxMissedSections");
     missed->addWidget(ListBoxMissedSections, 1);
     QHBoxLayout* missedButtons = new QHBoxLayout;
     sSpeedButton6 = flatButton("sSpeedButton6", QStringLiteral("<- Add"));
@@ -335,17 +332,17 @@ QWidget* TMainForm::CreateSectionsPage()
 
 QWidget* TMainForm::CreateGlobalDataPage()
 {
-    QWidget* page = named(new QWidget, "TabSheetGlobalData");
+    QWidget* page = Named(new QWidget, "TabSheetGlobalData");
     QVBoxLayout* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    PageControlGlobal = named(new QTabWidget, "PageControlGlobal");
+    PageControlGlobal = Named(new QTabWidget, "PageControlGlobal");
     TabSheetMainInfo = addPage(PageControlGlobal, "TabSheetMainInfo", QStringLiteral(" Main info "));
     TabSheetColors = addPage(PageControlGlobal, "TabSheetColors", QStringLiteral(" Colors "));
     TabSheetGlyphs1 = addPage(PageControlGlobal, "TabSheetGlyphs1", QStringLiteral(" Glyphs 1 "));
     TabSheetGlyphs2 = addPage(PageControlGlobal, "TabSheetGlyphs2", QStringLiteral(" Glyphs 2 "));
     TabSheetShadows = addPage(PageControlGlobal, "TabSheetShadows", QStringLiteral(" Shadows "));
     QVBoxLayout* mainInfo = new QVBoxLayout(TabSheetMainInfo);
-    CheckBoxMasterOnly = named(new QCheckBox(QStringLiteral("Use MasterBitmap only")), "CheckBoxMasterOnly");
+    CheckBoxMasterOnly = Named(new QCheckBox(QStringLiteral("Use MasterBitmap only")), "CheckBoxMasterOnly");
     mainInfo->addWidget(CheckBoxMasterOnly);
     mainInfo->addStretch(1);
     layout->addWidget(PageControlGlobal);
@@ -354,7 +351,7 @@ QWidget* TMainForm::CreateGlobalDataPage()
 
 QWidget* TMainForm::CreateOptionsPage()
 {
-    QWidget* page = named(new QWidget, "TabSheetOptions");
+    QWidget* page = Named(new QWidget, "TabSheetOptions");
     QVBoxLayout* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(wrappedLabel(
@@ -379,7 +376,7 @@ QWidget* TMainForm::CreateOptionsPage()
     // Three lists to a row, wide enough for the longest section names.
     int position = 0;
     for (const auto& entry : memos) {
-        *entry.memo = named(new TUpperCaseMemo, entry.name);
+        *entry.memo = Named(new TUpperCaseMemo, entry.name);
         (*entry.memo)->SetLines(*entry.lines);
         const int row = position / 3 * 2;
         lists->addWidget(new QLabel(QString::fromLatin1(entry.caption)), row, position % 3);
@@ -388,12 +385,12 @@ QWidget* TMainForm::CreateOptionsPage()
     }
     layout->addLayout(lists, 1);
 
-    CheckAutoPack = named(new QCheckBox(QStringLiteral("AutoSave as packed")), "CheckAutoPack");
+    CheckAutoPack = Named(new QCheckBox(QStringLiteral("AutoSave as packed")), "CheckAutoPack");
     CheckAutoPack->setChecked(true);
     layout->addWidget(CheckAutoPack);
     QHBoxLayout* output = new QHBoxLayout;
     output->addWidget(new QLabel(QStringLiteral("Packed skins directory output")));
-    DirectoryOutput = named(new QLineEdit, "DirectoryOutput");
+    DirectoryOutput = Named(new QLineEdit, "DirectoryOutput");
     QAction* browse = DirectoryOutput->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     DirectoryOutputDialog.Caption = QStringLiteral("Packed skins directory output");
     connect(browse, &QAction::triggered, this, [this] {
@@ -404,6 +401,22 @@ QWidget* TMainForm::CreateOptionsPage()
     output->addWidget(DirectoryOutput, 1);
     layout->addLayout(output);
     return page;
+}
+
+void TMainForm::CreateSkinManager()
+{
+    sSkinManager1 = std::make_unique<TsSkinManager>();
+    sSkinManager1->BeginLoading();
+    sSkinManager1->SetSkinDirectory("../Skins");
+    TsStoredSkins builtIn = BuiltInSkins();
+    const std::string defaultSkin = builtIn.Items.empty() ? std::string() : builtIn.Items.front().Name;
+    sSkinManager1->SetInternalSkins(builtIn);
+    sSkinManager1->SetSkinName(defaultSkin);
+    sSkinManager1->AnimEffects.Buttons.Events = beMouseEnter | beMouseLeave;
+    // Merged into whatever skin the editor wears: used by its colour boxes and panels.
+    sSkinManager1->SetCommonSections({"[EMPTYCOMBO]", "PARENTCLASS=COMBOBOX", "BORDERSMASK=", "", "[WHITEPANEL]",
+                                      "COLOR=0", "HOTCOLOR=0"});
+    sSkinManager1->Loaded();
 }
 
 void TMainForm::SetUpDialogs()
@@ -441,7 +454,7 @@ void TMainForm::FormCreate()
     const TMemIniFile settings(FileNameBytes(SettingsFileName));
     const QString appSkin = FileNameText(settings.ReadString("Options", "AppSkin", ""));
     if (!appSkin.isEmpty())
-        EditorSkinName = appSkin;
+        sSkinManager1->SetSkinName(FileNameBytes(appSkin));
 
     // A position that is not a whole number keeps the default.
     QPoint position = pos();
@@ -461,7 +474,7 @@ void TMainForm::FormCreate()
     for (const OptionList& list : OptionLists())
         list.memo->SetLines(latin1Lines(settings.ReadStringList("Editor", list.key, latin1Lines(list.memo->Lines()))));
 
-    CheckBoxMasterOnly->setChecked(latin1(settings.ReadString("Options", "MasterOnly", "")).compare(
+    CheckBoxMasterOnly->setChecked(Latin1(settings.ReadString("Options", "MasterOnly", "")).compare(
                                        QStringLiteral("FALSE"), Qt::CaseInsensitive) != 0);
 
     if (DemoFileName.isEmpty())
@@ -499,7 +512,7 @@ void TMainForm::FormClose()
     CloseSkin();
 
     TMemIniFile settings(FileNameBytes(SettingsFileName));
-    settings.WriteString("Options", "AppSkin", FileNameBytes(EditorSkinName));
+    settings.WriteString("Options", "AppSkin", sSkinManager1->SkinName());
     settings.WriteInteger("Options", "MainFormTop", y());
     settings.WriteInteger("Options", "MainFormLeft", x());
     settings.WriteString("Options", "SkinsPath", FileNameBytes(SkinsPath));

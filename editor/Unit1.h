@@ -25,6 +25,7 @@ class TGlobalDataPages;
 class TMemIniFile;
 class TSectionPages;
 class TUpperCaseMemo;
+class TsSkinManager;
 
 // The editor's main window: the skins menu, the pages that edit the open skin,
 // the editor's settings, and the state every page shares (the skin document,
@@ -38,6 +39,8 @@ public:
 
     // Start-up and exit.
     void FormCreate();
+    // The editor's own skin manager with its built-in skins.
+    void CreateSkinManager();
     void FormShow();
     void FormClose();
     void ActionExitExecute();
@@ -119,7 +122,8 @@ public:
     QString DemoFileName;
     // Name of the skin the editor itself wears ("AppSkin"); its skin manager
     // takes it over with form skinning.
-    QString EditorSkinName;
+    // The skin the editor itself wears (never the skin being edited).
+    std::unique_ptr<TsSkinManager> sSkinManager1;
 
     // Editor state shared by every page.
     QString CurrentSkinName;

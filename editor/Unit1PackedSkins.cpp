@@ -5,6 +5,7 @@
 #include "editor/Unit1.h"
 
 #include "dialogs/ovSelectSkin.h"
+#include "editor/Latin1Text.h"
 #include "editor/TGlobalDataPages.h"
 #include "graphics/BmpWriter.h"
 #include "platform/FileNames.h"
@@ -144,7 +145,7 @@ bool TMainForm::CreateNewSkin()
     GlobalPages->FilenameMaster->setText(QStringLiteral("MASTER.BMP"));
     SkinFile->WriteString("GLOBALINFO", "MASTERBITMAP", "MASTER.BMP");
     for (int row = 0; row < ListBoxMissedSections->count(); ++row)
-        SkinFile->WriteString(ListBoxMissedSections->item(row)->text().toLatin1().toStdString(), "BORDERSMASK", "N/A");
+        SkinFile->WriteString(Latin1(ListBoxMissedSections->item(row)->text()), "BORDERSMASK", "N/A");
     if (!WriteSkinFile())
         return false;
     OpenSkin();

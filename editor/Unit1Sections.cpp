@@ -53,21 +53,21 @@ QString TMainForm::SectionInfo(const QString& name) const
     if (!QFileInfo(SectionsIniFileName()).isFile())
         return name;
     const TMemIniFile sections(FileNameBytes(SectionsIniFileName()));
-    return Latin1Text(sections.ReadString(Latin1Bytes(name), "Info", Latin1Bytes(name)));
+    return Latin1(sections.ReadString(Latin1(name), "Info", Latin1(name)));
 }
 
 QString TMainForm::ReadSectionValue(const QString& section, const QString& key, const QString& def) const
 {
     if (!SkinFile)
         return QString();
-    return Latin1Text(ReadInheritedString(*SkinFile, Latin1Bytes(section), Latin1Bytes(key), Latin1Bytes(def)));
+    return Latin1(ReadInheritedString(*SkinFile, Latin1(section), Latin1(key), Latin1(def)));
 }
 
 int TMainForm::ReadSectionInteger(const QString& section, const QString& key, int def) const
 {
     if (!SkinFile)
         return -1;
-    return ReadInheritedInteger(*SkinFile, Latin1Bytes(section), Latin1Bytes(key), def);
+    return ReadInheritedInteger(*SkinFile, Latin1(section), Latin1(key), def);
 }
 
 void TMainForm::LoadSectionPages() { SectionPages->LoadSectionPages(); }
@@ -84,17 +84,17 @@ void TMainForm::FillSectionList()
         names = SkinFile->ReadSections();
     if (sComboBox2->currentIndex() != 0 && QFileInfo(SectionsIniFileName()).isFile()) {
         const TMemIniFile sections(FileNameBytes(SectionsIniFileName()));
-        const std::vector<std::string> members = sections.ReadStringList(Latin1Bytes(sComboBox2->currentText()), "");
+        const std::vector<std::string> members = sections.ReadStringList(Latin1(sComboBox2->currentText()), "");
         std::erase_if(names, [&members](const std::string& name) {
             return std::find(members.begin(), members.end(), name) == members.end();
         });
     } else {
-        std::erase(names, Latin1Bytes(globalInfoSection));
+        std::erase(names, Latin1(globalInfoSection));
     }
     std::stable_sort(names.begin(), names.end(),
                      [](const std::string& a, const std::string& b) { return CompareTextNoCase(a, b) < 0; });
     for (const std::string& name : names)
-        ListBoxSections->addItem(Latin1Text(name));
+        ListBoxSections->addItem(Latin1(name));
     ListBoxSections->setUpdatesEnabled(true);
 }
 
@@ -115,8 +115,8 @@ void TMainForm::FillMissedSections()
     const QSignalBlocker quiet(ListBoxMissedSections);
     ListBoxMissedSections->clear();
     for (const std::string& name : sections.ReadSections()) {
-        if (!IsCategoryName(name) && !present.contains(Latin1Text(name)))
-            ListBoxMissedSections->addItem(Latin1Text(name));
+        if (!IsCategoryName(name) && !present.contains(Latin1(name)))
+            ListBoxMissedSections->addItem(Latin1(name));
     }
     sSpeedButton6->setEnabled(false);
     sSpeedButton7->setEnabled(ListBoxMissedSections->count() > 0);
@@ -175,8 +175,8 @@ void TMainForm::sSpeedButton2Click()
     // The document is asked, not the (maybe filtered) list, so that an
     // existing section is never overwritten.
     if (AskSectionName(QStringLiteral("New section creating"), QStringLiteral("Enter section name :"), name) &&
-        SkinFile && !SkinFile->SectionExists(Latin1Bytes(name))) {
-        SkinFile->WriteString(Latin1Bytes(name), "BORDERSMASK", noBorders);
+        SkinFile && !SkinFile->SectionExists(Latin1(name))) {
+        SkinFile->WriteString(Latin1(name), "BORDERSMASK", noBorders);
         WriteSkinFile();
         OpenSkin();
     }
@@ -191,9 +191,9 @@ void TMainForm::sSpeedButton3Click()
     QString name = source;
     const bool named =
         AskSectionName(QStringLiteral("Clone SkinSection"), QStringLiteral("Enter new section name :"), name);
-    if (named && SkinFile && !SkinFile->SectionExists(Latin1Bytes(name))) {
-        for (const auto& [key, value] : SkinFile->ReadSectionValues(Latin1Bytes(source)))
-            SkinFile->WriteString(Latin1Bytes(name), key, value);
+    if (named && SkinFile && !SkinFile->SectionExists(Latin1(name))) {
+        for (const auto& [key, value] : SkinFile->ReadSectionValues(Latin1(source)))
+            SkinFile->WriteString(Latin1(name), key, value);
         WriteSkinFile();
         OpenSkin();
     }
@@ -207,7 +207,7 @@ void TMainForm::sSpeedButton4Click()
     if (name.isEmpty() || !SkinFile ||
         !AppDialogs().Confirm(QStringLiteral("Delete the ") + name + QStringLiteral(" SkinSection?")))
         return;
-    SkinFile->EraseSection(Latin1Bytes(name));
+    SkinFile->EraseSection(Latin1(name));
     WriteSkinFile();
     {
         const QSignalBlocker quiet(ListBoxSections);
@@ -225,9 +225,9 @@ void TMainForm::sSpeedButton1Click()
     if (name.isEmpty() || !SkinFile ||
         !AppDialogs().Confirm(QStringLiteral("Clear the ") + name + QStringLiteral(" SkinSection?")))
         return;
-    SkinFile->EraseSection(Latin1Bytes(name));
+    SkinFile->EraseSection(Latin1(name));
     WriteSkinFile();
-    SkinFile->WriteString(Latin1Bytes(name), "BORDERSMASK", noBorders);
+    SkinFile->WriteString(Latin1(name), "BORDERSMASK", noBorders);
     WriteSkinFile();
     ListBoxSectionsClick();
 }
@@ -237,7 +237,7 @@ void TMainForm::AddMissedSections(const QStringList& names)
     if (names.isEmpty() || !SkinFile)
         return;
     for (const QString& name : names)
-        SkinFile->WriteString(Latin1Bytes(name), "BORDERSMASK", noBorders);
+        SkinFile->WriteString(Latin1(name), "BORDERSMASK", noBorders);
     WriteSkinFile();
     OpenSkin();
 }

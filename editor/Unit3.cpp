@@ -1,4 +1,6 @@
 #include "editor/Unit3.h"
+#include "editor/Latin1Text.h"
+#include "editor/NamedWidget.h"
 
 #include "editor/PictureFiles.h"
 #include "platform/FileNames.h"
@@ -44,16 +46,10 @@ const char* const fillTypes[] = {"tiled",          "stretched",         "tiled h
                                  "-reserved-",     "-reserved-",        "discrete tiled",    "-reserved-",
                                  "-reserved-",     "-reserved-",        "-reserved-"};
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QSpinBox* spinEdit(const char* name, int minimum, int maximum, int value)
 {
-    QSpinBox* edit = named(new QSpinBox, name);
+    QSpinBox* edit = Named(new QSpinBox, name);
     edit->setRange(minimum, maximum);
     edit->setValue(value);
     return edit;
@@ -199,13 +195,13 @@ TFormSelectImage::TFormSelectImage(const QString& settingsFileName, QWidget* par
 
     QHBoxLayout* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    sScrollBox1 = named(new TSelectViewport(*this), "sScrollBox1");
+    sScrollBox1 = Named(new TSelectViewport(*this), "sScrollBox1");
     layout->addWidget(sScrollBox1, 1);
     layout->addWidget(CreateControls());
     resize(710, 638);
     setMinimumSize(580, 550);
 
-    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(30);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     // A scroll made with a scroll bar leaves the view to be snapped to whole
@@ -232,11 +228,11 @@ QWidget* TFormSelectImage::CreateControls()
     layout->setContentsMargins(0, 0, 0, 0);
 
     QHBoxLayout* modes = new QHBoxLayout;
-    sSpeedButton1 = named(new QToolButton, "sSpeedButton1");
+    sSpeedButton1 = Named(new QToolButton, "sSpeedButton1");
     sSpeedButton1->setText(QStringLiteral("Select"));
-    sSpeedButton2 = named(new QToolButton, "sSpeedButton2");
+    sSpeedButton2 = Named(new QToolButton, "sSpeedButton2");
     sSpeedButton2->setText(QStringLiteral("Move"));
-    sSpeedButton3 = named(new QToolButton, "sSpeedButton3");
+    sSpeedButton3 = Named(new QToolButton, "sSpeedButton3");
     sSpeedButton3->setText(QStringLiteral("-"));
     sSpeedButton3->setEnabled(false);
     QButtonGroup* group = new QButtonGroup(this);
@@ -253,9 +249,9 @@ QWidget* TFormSelectImage::CreateControls()
     modes->addWidget(sSpeedButton3);
     layout->addLayout(modes);
 
-    sGroupBox1 = named(new QGroupBox(QStringLiteral("Scale")), "sGroupBox1");
+    sGroupBox1 = Named(new QGroupBox(QStringLiteral("Scale")), "sGroupBox1");
     QHBoxLayout* scale = new QHBoxLayout(sGroupBox1);
-    sTrackBar1 = named(new QSlider(Qt::Horizontal), "sTrackBar1");
+    sTrackBar1 = Named(new QSlider(Qt::Horizontal), "sTrackBar1");
     sTrackBar1->setRange(1, 8);
     sTrackBar1->setPageStep(1);
     sTrackBar1->setTickPosition(QSlider::TicksBelow);
@@ -264,7 +260,7 @@ QWidget* TFormSelectImage::CreateControls()
     scale->addWidget(new QLabel(QStringLiteral("+")));
     layout->addWidget(sGroupBox1);
 
-    sPanel1 = named(new QGroupBox(QStringLiteral("Selection")), "sPanel1");
+    sPanel1 = Named(new QGroupBox(QStringLiteral("Selection")), "sPanel1");
     QGridLayout* selection = new QGridLayout(sPanel1);
     const char* const edgeNames[] = {"sSpinEdit2", "sSpinEdit3", "sSpinEdit4", "sSpinEdit5"};
     const char* const edgeCaptions[] = {"Left", "Top", "Right", "Bottom"};
@@ -275,23 +271,23 @@ QWidget* TFormSelectImage::CreateControls()
         selection->addWidget(*edges[tag], tag / 2 * 2 + 1, tag % 2);
         connect(*edges[tag], &QSpinBox::valueChanged, this, [this, tag] { SelectionEditChange(tag); });
     }
-    LabelWidth = named(new QLabel, "LabelWidth");
-    LabelHeight = named(new QLabel, "LabelHeight");
+    LabelWidth = Named(new QLabel, "LabelWidth");
+    LabelHeight = Named(new QLabel, "LabelHeight");
     selection->addWidget(LabelWidth, 4, 0);
     selection->addWidget(LabelHeight, 4, 1);
     layout->addWidget(sPanel1);
 
-    sCheckBox1 = named(new QCheckBox(QStringLiteral("Mask is used")), "sCheckBox1");
+    sCheckBox1 = Named(new QCheckBox(QStringLiteral("Mask is used")), "sCheckBox1");
     sCheckBox1->setChecked(true);
     layout->addWidget(sCheckBox1);
 
-    GroupBorderOptions = named(new QGroupBox(QStringLiteral("Options")), "GroupBorderOptions");
+    GroupBorderOptions = Named(new QGroupBox(QStringLiteral("Options")), "GroupBorderOptions");
     QGridLayout* options = new QGridLayout(GroupBorderOptions);
     sSpinEdit1 = spinEdit("sSpinEdit1", 1, 3, 3);
-    sCheckBox3 = named(new QCheckBox(QStringLiteral("Stretch")), "sCheckBox3");
-    sCheckBox4 = named(new QCheckBox(QStringLiteral("Active only")), "sCheckBox4");
+    sCheckBox3 = Named(new QCheckBox(QStringLiteral("Stretch")), "sCheckBox3");
+    sCheckBox4 = Named(new QCheckBox(QStringLiteral("Active only")), "sCheckBox4");
     sCheckBox4->setToolTip(QStringLiteral("Border is invisible if control is not active"));
-    sCheckBox5 = named(new QCheckBox(QStringLiteral("Center filling")), "sCheckBox5");
+    sCheckBox5 = Named(new QCheckBox(QStringLiteral("Center filling")), "sCheckBox5");
     options->addWidget(new QLabel(QStringLiteral("States count :")), 0, 0);
     options->addWidget(sSpinEdit1, 0, 1);
     options->addWidget(sCheckBox3, 1, 0, 1, 2);
@@ -299,9 +295,9 @@ QWidget* TFormSelectImage::CreateControls()
     options->addWidget(sCheckBox5, 3, 0, 1, 2);
     layout->addWidget(GroupBorderOptions);
 
-    GroupTex = named(new QGroupBox(QStringLiteral("Texture options")), "GroupTex");
+    GroupTex = Named(new QGroupBox(QStringLiteral("Texture options")), "GroupTex");
     QVBoxLayout* texture = new QVBoxLayout(GroupTex);
-    sComboBox1 = named(new QComboBox, "sComboBox1");
+    sComboBox1 = Named(new QComboBox, "sComboBox1");
     for (const char* fillType : fillTypes)
         sComboBox1->addItem(QString::fromLatin1(fillType));
     connect(sComboBox1, &QComboBox::currentIndexChanged, this, [this] { sComboBox1Change(); });
@@ -309,7 +305,7 @@ QWidget* TFormSelectImage::CreateControls()
     texture->addWidget(sComboBox1);
     layout->addWidget(GroupTex);
 
-    GroupBorder = named(new QGroupBox(QStringLiteral("Borders width ")), "GroupBorder");
+    GroupBorder = Named(new QGroupBox(QStringLiteral("Borders width ")), "GroupBorder");
     QGridLayout* widths = new QGridLayout(GroupBorder);
     const char* const widthNames[] = {"WL", "WT", "WR", "WB"};
     const char* const widthCaptions[] = {"Left", "Top", "Right", "Btm"};
@@ -321,7 +317,7 @@ QWidget* TFormSelectImage::CreateControls()
         connect(edit, &QSpinBox::valueChanged, this, [this, edit] { BorderWidthChange(edit); });
         edit->installEventFilter(this);
     }
-    sCheckBox2 = named(new QCheckBox(QStringLiteral("Use for all edges")), "sCheckBox2");
+    sCheckBox2 = Named(new QCheckBox(QStringLiteral("Use for all edges")), "sCheckBox2");
     sCheckBox2->setChecked(true);
     sCheckBox2->installEventFilter(this);
     widths->addWidget(sCheckBox2, 4, 0, 1, 2);
@@ -329,8 +325,8 @@ QWidget* TFormSelectImage::CreateControls()
     layout->addStretch(1);
 
     QHBoxLayout* buttons = new QHBoxLayout;
-    sBitBtn2 = named(new QPushButton(QStringLiteral("Ok")), "sBitBtn2");
-    sBitBtn1 = named(new QPushButton(QStringLiteral("Cancel")), "sBitBtn1");
+    sBitBtn2 = Named(new QPushButton(QStringLiteral("Ok")), "sBitBtn2");
+    sBitBtn1 = Named(new QPushButton(QStringLiteral("Cancel")), "sBitBtn1");
     // Enter in an edit must not close the window.
     for (QPushButton* button : {sBitBtn2, sBitBtn1}) {
         button->setAutoDefault(false);

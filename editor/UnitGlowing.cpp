@@ -1,4 +1,6 @@
 #include "editor/UnitGlowing.h"
+#include "editor/Latin1Text.h"
+#include "editor/NamedWidget.h"
 
 #include "editor/ChooseImage.h"
 #include "editor/Unit1.h"
@@ -25,33 +27,25 @@ namespace {
 
 const QString globalInfoSection = QStringLiteral("GLOBALINFO");
 
-std::string latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
-QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QToolButton* speedButton(const char* name, const QString& caption)
 {
-    QToolButton* button = named(new QToolButton, name);
+    QToolButton* button = Named(new QToolButton, name);
     button->setText(caption);
     button->setAutoRaise(true);
     return button;
 }
 
-std::string indexedKey(const QString& prefix, int index) { return latin1(prefix + QString::number(index)); }
+std::string indexedKey(const QString& prefix, int index) { return Latin1(prefix + QString::number(index)); }
 
 // Removes the count key and the keys of its images.
 void DeleteGlowImages(TMemIniFile& skin, const std::string& section, const QString& prefix, int count)
 {
     for (int index = 0; index < count; ++index)
         skin.DeleteKey(section, indexedKey(prefix, index));
-    skin.DeleteKey(section, latin1(prefix));
+    skin.DeleteKey(section, Latin1(prefix));
 }
 
 // One glow property of the main window: its count field, its reset button
@@ -84,12 +78,12 @@ QString GlowSection(const TMainForm& form)
 void AddGlowField(TMainForm& form, QGridLayout* layout, int row, const QString& caption, QLineEdit*& edit,
                   QToolButton*& reset, const char* editName, const char* resetName)
 {
-    edit = named(new QLineEdit(ImageValueNone), editName);
+    edit = Named(new QLineEdit(ImageValueNone), editName);
     edit->setReadOnly(true);
     QAction* browse = edit->addAction(form.style()->standardIcon(QStyle::SP_FileDialogStart), QLineEdit::TrailingPosition);
     QLineEdit* const field = edit;
     QObject::connect(browse, &QAction::triggered, &form, [&form, field] { ComboSectionGlowingButtonClick(form, field); });
-    reset = named(new QToolButton, resetName);
+    reset = Named(new QToolButton, resetName);
     reset->setIcon(form.style()->standardIcon(QStyle::SP_DialogResetButton));
     reset->setAutoRaise(true);
     reset->setEnabled(false);
@@ -118,7 +112,7 @@ TFormGlowing::TFormGlowing(TMainForm& mainForm, QWidget* parent) : QDialog(paren
 
     QHBoxLayout* layout = new QHBoxLayout(this);
     QVBoxLayout* left = new QVBoxLayout;
-    ListBoxGlow = named(new QListWidget, "ListBoxGlow");
+    ListBoxGlow = Named(new QListWidget, "ListBoxGlow");
     left->addWidget(ListBoxGlow, 1);
     QHBoxLayout* buttons = new QHBoxLayout;
     sSpeedButton5 = speedButton("sSpeedButton5", QStringLiteral("Add"));
@@ -131,7 +125,7 @@ TFormGlowing::TFormGlowing(TMainForm& mainForm, QWidget* parent) : QDialog(paren
     buttons->addWidget(sSpeedButton9);
     left->addLayout(buttons);
     QHBoxLayout* margin = new QHBoxLayout;
-    sSpinEdit1 = named(new QSpinBox, "sSpinEdit1");
+    sSpinEdit1 = Named(new QSpinBox, "sSpinEdit1");
     sSpinEdit1->setRange(INT_MIN, INT_MAX);
     sSpinEdit1->setValue(1);
     margin->addWidget(new QLabel(QStringLiteral("Internal margin (px)")));
@@ -140,12 +134,12 @@ TFormGlowing::TFormGlowing(TMainForm& mainForm, QWidget* parent) : QDialog(paren
     layout->addLayout(left, 3);
 
     QVBoxLayout* right = new QVBoxLayout;
-    sPanel1 = named(new QLabel(QStringLiteral("Preview")), "sPanel1");
+    sPanel1 = Named(new QLabel(QStringLiteral("Preview")), "sPanel1");
     sPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     sPanel1->setAlignment(Qt::AlignCenter);
     right->addWidget(sPanel1, 1);
-    sBitBtn1 = named(new QPushButton(QStringLiteral("OK")), "sBitBtn1");
-    sBitBtn2 = named(new QPushButton(QStringLiteral("Cancel")), "sBitBtn2");
+    sBitBtn1 = Named(new QPushButton(QStringLiteral("OK")), "sBitBtn1");
+    sBitBtn2 = Named(new QPushButton(QStringLiteral("Cancel")), "sBitBtn2");
     right->addWidget(sBitBtn1);
     right->addWidget(sBitBtn2);
     layout->addLayout(right, 2);
@@ -203,14 +197,14 @@ TGlowEditResult EditGlowImages(TMainForm& form, const QString& section, const QS
     if (!form.SkinFile)
         return {};
     TMemIniFile& skin = *form.SkinFile;
-    const std::string sectionName = latin1(section);
-    const std::string countKey = latin1(prefix);
-    const std::string marginKey = latin1(prefix + QStringLiteral("MARGIN"));
+    const std::string sectionName = Latin1(section);
+    const std::string countKey = Latin1(prefix);
+    const std::string marginKey = Latin1(prefix + QStringLiteral("MARGIN"));
 
     TFormGlowing window(form, &form);
     const int count = skin.ReadInteger(sectionName, countKey, 0);
     for (int index = 0; index < count; ++index)
-        window.ListBoxGlow->addItem(latin1(skin.ReadString(sectionName, indexedKey(prefix, index), "")));
+        window.ListBoxGlow->addItem(Latin1(skin.ReadString(sectionName, indexedKey(prefix, index), "")));
     window.sSpinEdit1->setValue(skin.ReadInteger(sectionName, marginKey, 1));
     if (window.exec() != QDialog::Accepted)
         return {};
@@ -221,7 +215,7 @@ TGlowEditResult EditGlowImages(TMainForm& form, const QString& section, const QS
         DeleteGlowImages(skin, sectionName, prefix, oldCount);
     skin.WriteInteger(sectionName, countKey, int(lines.size()));
     for (int index = 0; index < lines.size(); ++index)
-        skin.WriteString(sectionName, indexedKey(prefix, index), latin1(lines[index]));
+        skin.WriteString(sectionName, indexedKey(prefix, index), Latin1(lines[index]));
     skin.WriteInteger(sectionName, marginKey, window.sSpinEdit1->value());
     return {true, int(lines.size())};
 }
@@ -233,7 +227,7 @@ void CreateGlowFields(TMainForm& form)
                  form.CheckSectionGlow, "ComboSectionGlowing", "CheckSectionGlow");
     PageLayout(form.TabSheetInfo)->insertLayout(0, section);
 
-    QGroupBox* titleButtons = named(new QGroupBox(QStringLiteral("Glow effect images (PNG)")), "GroupBoxGlow");
+    QGroupBox* titleButtons = Named(new QGroupBox(QStringLiteral("Glow effect images (PNG)")), "GroupBoxGlow");
     QGridLayout* buttons = new QGridLayout(titleButtons);
     AddGlowField(form, buttons, 0, QStringLiteral("Frames count :   Close button : "), form.ComboCloseGlowing,
                  form.CheckCloseGlow, "ComboCloseGlowing", "CheckCloseGlow");
@@ -276,9 +270,9 @@ void CheckSectionGlowClick(TMainForm& form, QAbstractButton* button)
         const QString section = GlowSection(form);
         if (form.SkinFile && !section.isEmpty()) {
             TMemIniFile& skin = *form.SkinFile;
-            const std::string sectionName = latin1(section);
-            const std::string marginKey = latin1(field.prefix + QStringLiteral("MARGIN"));
-            const int count = skin.ReadInteger(sectionName, latin1(field.prefix), 0);
+            const std::string sectionName = Latin1(section);
+            const std::string marginKey = Latin1(field.prefix + QStringLiteral("MARGIN"));
+            const int count = skin.ReadInteger(sectionName, Latin1(field.prefix), 0);
             // A lone margin key is an edit too: it must reach the file.
             const bool changed = count > 0 || skin.ValueExists(sectionName, marginKey);
             if (count > 0)

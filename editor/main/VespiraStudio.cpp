@@ -1,3 +1,4 @@
+#include "controls/sSkinBroadcast.h"
 #include "editor/Unit1.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vespira editor"));
+    InstallSkinBroadcast();
     TMainForm mainForm;
     mainForm.show();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "MainFormFixture.h"
 
 #include "editor/TUpperCaseMemo.h"
+#include "engine/sSkinManager.h"
 #include "platform/TPathDialog.h"
 
 #include <QApplication>
@@ -191,7 +192,7 @@ TEST_F(MainFormTest, StoredPositionsApplyAndOnesThatAreNoNumbersKeepTheDefault)
 TEST_F(MainFormTest, ExitWritesTheSettingsAndKeepsWhatWasWrittenDuringTheRun)
 {
     writeSettings("[Options]\r\nSkinsPath=" + skinsPath().toLocal8Bit()
-                  + "\r\nAppSkin=Graphite\r\nMasterOnly=FALSE\r\nOptionGlyphCount=9\r\n"
+                  + "\r\nAppSkin=Vespira Dark (internal)\r\nMasterOnly=FALSE\r\nOptionGlyphCount=9\r\n"
                     "[Editor]\r\nOptionGlyphCount=3\r\nOptionGlyphItem0=A\r\nOptionGlyphItem1=B\r\nOptionGlyphItem2=C\r\n"
                     "[Custom]\r\nKept=yes\r\n");
     addSkin(QStringLiteral("Aqua"));
@@ -207,7 +208,7 @@ TEST_F(MainFormTest, ExitWritesTheSettingsAndKeepsWhatWasWrittenDuringTheRun)
     const std::string skins = skinsPath().toLocal8Bit().toStdString();
     const std::string demo = program.path().toLocal8Bit().toStdString() + "/VespiraShowcase";
     EXPECT_EQ(settingValues("Options"),
-              (Values{{"SkinsPath", skins}, {"AppSkin", "Graphite"}, {"MasterOnly", "TRUE"}, {"OptionGlyphCount", "9"},
+              (Values{{"SkinsPath", skins}, {"AppSkin", "Vespira Dark (internal)"}, {"MasterOnly", "TRUE"}, {"OptionGlyphCount", "9"},
                       {"MainFormTop", "34"}, {"MainFormLeft", "12"}, {"OutputPath", "/packed"}, {"DemoFileName", demo}}));
     const Values editor = settingValues("Editor");
     ASSERT_EQ(editor.size(), 3u + 13u + 9u + 10u + 2u + 2u);
@@ -225,7 +226,7 @@ TEST_F(MainFormTest, ExitWritesTheSettingsAndKeepsWhatWasWrittenDuringTheRun)
     EXPECT_EQ(form->MemoGlyph->Lines(), (QStringList{QStringLiteral("EDIT"), QString()}));
     EXPECT_EQ(form->pos(), QPoint(12, 34));
     EXPECT_EQ(form->DirectoryOutput->text(), QStringLiteral("/packed"));
-    EXPECT_EQ(form->EditorSkinName, QStringLiteral("Graphite"));
+    EXPECT_EQ(form->sSkinManager1->SkinName(), "Vespira Dark (internal)");
     EXPECT_TRUE(form->CheckBoxMasterOnly->isChecked());
 }
 
@@ -277,4 +278,13 @@ TEST_F(MainFormTest, OptionListsTurnTypedAndPastedTextToUpperCase)
     QApplication::clipboard()->setText(QStringLiteral("mdiArea"));
     memo->paste();
     EXPECT_EQ(memo->Lines(), (QStringList{QStringLiteral("DIALOG"), QStringLiteral("MDIAREA")}));
+}
+
+TEST_F(MainFormTest, TheEditorWearsItsFirstBuiltInSkinUnlessTheSettingsNameAnother)
+{
+    auto form = start();
+    EXPECT_EQ(form->sSkinManager1->SkinName(), "Vespira Light (internal)");
+    EXPECT_TRUE(form->sSkinManager1->SkinData.Active);
+    EXPECT_GE(form->sSkinManager1->SectionIndexOf("EMPTYCOMBO"), 0);
+    EXPECT_GE(form->sSkinManager1->SectionIndexOf("WHITEPANEL"), 0);
 }
