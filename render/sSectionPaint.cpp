@@ -195,11 +195,25 @@ void RepeatPixel(std::uint8_t* row, std::size_t bytes)
 typedef std::uint16_t TWords __attribute__((vector_size(64), aligned(2)));
 constexpr std::size_t GroupBytes = 3 * sizeof(TWords);
 
+// The byte at offset b of a group belongs to channel b mod 3, so the even
+// bytes of vector v start at phase (v * 64) mod 3 and the odd ones one
+// further on; along a vector the phase moves by two per word. Three vectors
+// of own parts, one per starting phase, serve both halves of all three
+// vectors of a group.
 struct TOwnPart
 {
-    TWords Low[3];  // of the even bytes of each vector of a group
-    TWords High[3]; // of the odd bytes
+    TWords Phase[3]; // word j: the own part of channel (phase + 2 * j) mod 3
 };
+
+constexpr std::size_t LowPhase(std::size_t v)
+{
+    return v * sizeof(TWords) % 3;
+}
+
+constexpr std::size_t HighPhase(std::size_t v)
+{
+    return (v * sizeof(TWords) + 1) % 3;
+}
 
 // On x86-64 the row kernels are also built for wider vector units and the best
 // one for the running processor is picked when the program loads.
@@ -209,22 +223,17 @@ struct TOwnPart
 #define WIDEST_VECTORS
 #endif
 
-// Lane selectors: 1 in the words of a group's vector v whose even (Low) or
-// odd (High) byte belongs to channel c, else 0. Made once.
+// Lane selectors: 1 in the words of phase k that belong to channel c, else 0. Made once.
 struct TChannelLanes
 {
-    TWords Low[3][3]; // [vector][channel]
-    TWords High[3][3];
+    TWords Lanes[3][3]; // [phase][channel]
 
     TChannelLanes()
     {
-        for (std::size_t v = 0; v < 3; ++v)
+        for (std::size_t k = 0; k < 3; ++k)
             for (std::size_t c = 0; c < 3; ++c)
-                for (std::size_t j = 0; j < sizeof(TWords) / 2; ++j) {
-                    const std::size_t at = v * sizeof(TWords) + 2 * j;
-                    Low[v][c][j] = at % 3 == c;
-                    High[v][c][j] = (at + 1) % 3 == c;
-                }
+                for (std::size_t j = 0; j < sizeof(TWords) / 2; ++j)
+                    Lanes[k][c][j] = (k + 2 * j) % 3 == c;
     }
 };
 
@@ -235,10 +244,8 @@ WIDEST_VECTORS TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
     for (int c = 0; c < 3; ++c)
         own[c] = std::uint16_t(bgr[c] * (255 - weight) + 127);
     TOwnPart part;
-    for (std::size_t v = 0; v < 3; ++v) {
-        part.Low[v] = lanes.Low[v][0] * own[0] + lanes.Low[v][1] * own[1] + lanes.Low[v][2] * own[2];
-        part.High[v] = lanes.High[v][0] * own[0] + lanes.High[v][1] * own[1] + lanes.High[v][2] * own[2];
-    }
+    for (std::size_t k = 0; k < 3; ++k)
+        part.Phase[k] = lanes.Lanes[k][0] * own[0] + lanes.Lanes[k][1] * own[1] + lanes.Lanes[k][2] * own[2];
     return part;
 }
 
@@ -248,8 +255,8 @@ inline void BlendGroup(std::uint8_t* target, const std::uint8_t* under, const TO
     for (std::size_t v = 0; v < 3; ++v) {
         TWords x;
         std::memcpy(&x, under + v * sizeof x, sizeof x);
-        const TWords low = ((x & 0xFF) * weight + part.Low[v]) >> 8;
-        const TWords high = ((x >> 8) * weight + part.High[v]) & 0xFF00;
+        const TWords low = ((x & 0xFF) * weight + part.Phase[LowPhase(v)]) >> 8;
+        const TWords high = ((x >> 8) * weight + part.Phase[HighPhase(v)]) & 0xFF00;
         x = low | high;
         std::memcpy(target + v * sizeof x, &x, sizeof x);
     }
