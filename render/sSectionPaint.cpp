@@ -262,23 +262,37 @@ inline void BlendGroup(std::uint8_t* target, const std::uint8_t* under, const TO
     }
 }
 
-// target = BlendByWeight(under, own, weight) byte by byte; under may be
-// target. Rows are walked front to back, the way the prefetcher expects; the
-// rest after the last whole group (whole pixels, so it meets the same own
-// parts) goes through a group-sized buffer.
+// target = BlendByWeight(under, own, weight) byte by byte; under is either
+// target itself or apart from it. A row's rest after its last whole group is
+// taken from one more group ending at the row's end (rows are whole pixels,
+// so it meets the same own parts). Apart, that group is blended last, giving
+// the bytes it shares with the group before the same values again; in place,
+// it is worked out into a buffer before anything is written. A row shorter
+// than a group goes through a group-sized buffer.
 WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& part,
                                        std::size_t bytes, std::uint16_t weight)
 {
     static_assert(std::endian::native == std::endian::little);
+    std::uint8_t last[GroupBytes] = {};
+    if (bytes < GroupBytes) {
+        std::memcpy(last, under, bytes);
+        BlendGroup(last, last, part, weight);
+        std::memcpy(target, last, bytes);
+        return;
+    }
+    const std::size_t lastStart = bytes - GroupBytes;
+    const bool inPlace = under == target;
+    if (inPlace)
+        BlendGroup(last, under + lastStart, part, weight);
     std::size_t i = 0;
     for (; i + GroupBytes <= bytes; i += GroupBytes)
         BlendGroup(target + i, under + i, part, weight);
     if (i == bytes)
         return;
-    std::uint8_t rest[GroupBytes] = {};
-    std::memcpy(rest, under + i, bytes - i);
-    BlendGroup(rest, rest, part, weight);
-    std::memcpy(target + i, rest, bytes - i);
+    if (inPlace)
+        std::memcpy(target + i, last + (i - lastStart), bytes - i);
+    else
+        BlendGroup(target + lastStart, under + lastStart, part, weight);
 }
 
 // The parent's block for the rectangle, when it lies whole in a 24-bit bitmap
