@@ -12,7 +12,7 @@
 // addition itself rounds, and subtracting it again is exact.
 static std::uint8_t RoundToByte(float value)
 {
-    const float clamped = std::clamp(value, 0.0f, 255.0f);
+    const float clamped = std::min(std::max(value, 0.0f), 255.0f);
     return std::uint8_t((clamped + 0x1p23f) - 0x1p23f);
 }
 
@@ -49,8 +49,8 @@ private:
 
 static void FillRow(std::uint8_t* row, int left, int right, const std::uint8_t pixel[3])
 {
-    for (std::uint8_t* p = row + left * 3; p < row + right * 3; p += 3)
-        std::memcpy(p, pixel, 3);
+    for (int x = left; x < right; ++x)
+        std::memcpy(row + x * 3, pixel, 3);
 }
 
 static std::uint32_t PercentOf(const GradientStep& step)
