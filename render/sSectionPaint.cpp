@@ -2,6 +2,7 @@
 
 #include "engine/sSkinManager.h"
 #include "graphics/sGradient.h"
+#include "graphics/WidestVectors.h"
 #include "graphics/sGraphUtils.h"
 #include "render/sBitmapCopy.h"
 #include "render/sMaskPaint.h"
@@ -214,14 +215,6 @@ constexpr std::size_t HighPhase(std::size_t v)
 {
     return (v * sizeof(TWords) + 1) % 3;
 }
-
-// On x86-64 the row kernels are also built for wider vector units and the best
-// one for the running processor is picked when the program loads.
-#if defined(__x86_64__) && defined(__GNUC__)
-#define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#else
-#define WIDEST_VECTORS
-#endif
 
 // Lane selectors: 1 in the words of phase k that belong to channel c, else 0. Made once.
 struct TChannelLanes
