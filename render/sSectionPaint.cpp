@@ -178,13 +178,6 @@ bool RowsAreUniform(const TStateValues& v)
     return v.IP == 0 && (v.GP == 0 || !v.Steps || v.Steps->empty() || v.Steps->front().Mode == 0);
 }
 
-// Fills bytes of a row with its first three bytes, doubling the copied part each step.
-void RepeatPixel(std::uint8_t* row, std::size_t bytes)
-{
-    for (std::size_t done = 3; done < bytes; done *= 2)
-        std::memcpy(row + done, row, std::min(done, bytes - done));
-}
-
 // BlendByWeight(parent, own, weight) = (parent * weight + own * (255 - weight)
 // + 127) div 256 with the own part constant along a row of one colour. The
 // row is worked on as 16-bit words holding two bytes each, so no byte needs
@@ -324,7 +317,7 @@ void ComposeUniformRows(const TsSkinManager& skin, const TStateValues& v, const 
         const std::uint8_t* under = parent ? parent->ScanLine(at.Y + y) + at.X * 3 : row;
         if (!blend) {
             std::memcpy(row, colour, 3);
-            RepeatPixel(row, bytes);
+            RepeatRowStart(row, 3, bytes);
         } else if (!mix) {
             std::memmove(row, under, bytes);
         } else {

@@ -44,7 +44,7 @@ TEST_F(MaskPaint, EdgesAreTiledAndTheLastPieceIsCutFromTheTopOfTheSource)
     EXPECT_EQ(Column(target, 3), Column(target, 0));
 }
 
-TEST_F(MaskPaint, SideEdgesOfAnyWidthRepeatEveryPixelOfTheirTile)
+TEST_F(MaskPaint, EdgesOfAnyWidthRepeatEveryPixelOfTheirTile)
 {
     // Side bands from one pixel to wider than 32 bytes, each pixel of the
     // picture distinct; 19 middle rows over a tile of 4 end on a cut tile.
@@ -65,6 +65,9 @@ TEST_F(MaskPaint, SideEdgesOfAnyWidthRepeatEveryPixelOfTheirTile)
                 ASSERT_EQ(Pixel(target, width - band + x, y), Pixel(master(), pictureWidth - band + x, from))
                     << x << "," << y;
             }
+        for (int y = 0; y < 2; ++y) // the top band: a tile 2 wide over 5 columns ends cut
+            for (int x = band; x < width - band; ++x)
+                ASSERT_EQ(Pixel(target, x, y), Pixel(master(), band + (x - band) % 2, y)) << x << "," << y;
         EXPECT_EQ(Pixel(target, band, 10), Paper);
         EXPECT_EQ(Pixel(target, width - band - 1, 10), Paper);
     }
