@@ -3,7 +3,10 @@
 #include "editor/DemoLink.h"
 #include "editor/SkinUpgrade.h"
 #include "editor/TDirectEditPage.h"
+#include "editor/TGlobalDataPages.h"
+#include "editor/TSectionPages.h"
 #include "editor/TUpperCaseMemo.h"
+#include "editor/UnitGlowing.h"
 #include "engine/sVersion.h"
 #include "graphics/TBitmap.h"
 #include "platform/FileNames.h"
@@ -167,6 +170,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TabSheetSections = CreateSectionsPage();
     TabSheetGlobalData = CreateGlobalDataPage();
     TabSheetOptions = CreateOptionsPage();
+    CreateGlowFields(*this);
     PageControlMain->addTab(TabSheetSections, QStringLiteral(" Sections managing "));
     PageControlMain->addTab(TabSheetGlobalData, QStringLiteral(" Global data "));
     PageControlMain->addTab(TabSheetOptions, QStringLiteral("Editor options"));
@@ -183,6 +187,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(body);
 
     named(statusBar(), "StatusBar1");
+    SectionPages = std::make_unique<TSectionPages>(*this);
+    GlobalPages = std::make_unique<TGlobalDataPages>(*this);
     SetUpDialogs();
     FormCreate();
 }
@@ -193,6 +199,8 @@ TMainForm::~TMainForm()
     // The child widgets outlive this part of the window and may still signal
     // while they are torn down.
     disconnect(ListBoxSections, nullptr, this, nullptr);
+    disconnect(ListBoxMissedSections, nullptr, this, nullptr);
+    disconnect(sComboBox2, nullptr, this, nullptr);
     disconnect(PageControlMain, nullptr, this, nullptr);
     disconnect(PageControlSection, nullptr, this, nullptr);
 }
@@ -240,6 +248,7 @@ QWidget* TMainForm::CreateSectionsPage()
     left->addWidget(sComboBox2);
     ListBoxSections = named(new QListWidget, "ListBoxSections");
     connect(ListBoxSections, &QListWidget::itemSelectionChanged, this, [this] { ListBoxSectionsClick(); });
+    connect(sComboBox2, &QComboBox::currentIndexChanged, this, [this] { sComboBox2Change(); });
     left->addWidget(ListBoxSections, 1);
     left->addWidget(new QLabel(QStringLiteral("Operations :")));
     QGridLayout* operations = new QGridLayout;
@@ -248,6 +257,10 @@ QWidget* TMainForm::CreateSectionsPage()
     sSpeedButton3 = flatButton("sSpeedButton3", QStringLiteral("Clone"));
     sSpeedButton4 = flatButton("sSpeedButton4", QStringLiteral("Delete"));
     sSpeedButton1 = flatButton("sSpeedButton1", QStringLiteral("Clear"));
+    connect(sSpeedButton2, &QToolButton::clicked, this, [this] { sSpeedButton2Click(); });
+    connect(sSpeedButton3, &QToolButton::clicked, this, [this] { sSpeedButton3Click(); });
+    connect(sSpeedButton4, &QToolButton::clicked, this, [this] { sSpeedButton4Click(); });
+    connect(sSpeedButton1, &QToolButton::clicked, this, [this] { sSpeedButton1Click(); });
     operations->addWidget(sSpeedButton2, 0, 0);
     operations->addWidget(sSpeedButton3, 0, 1);
     operations->addWidget(sSpeedButton4, 1, 0);
@@ -301,6 +314,9 @@ QWidget* TMainForm::CreateSectionsPage()
     sSpeedButton7 = flatButton("sSpeedButton7", QStringLiteral("<<- Add all"));
     sSpeedButton6->setEnabled(false);
     sSpeedButton7->setEnabled(false);
+    connect(ListBoxMissedSections, &QListWidget::itemSelectionChanged, this, [this] { ListBoxMissedSectionsClick(); });
+    connect(sSpeedButton6, &QToolButton::clicked, this, [this] { sSpeedButton6Click(); });
+    connect(sSpeedButton7, &QToolButton::clicked, this, [this] { sSpeedButton7Click(); });
     missedButtons->addWidget(sSpeedButton6);
     missedButtons->addWidget(sSpeedButton7);
     missed->addLayout(missedButtons);
@@ -663,32 +679,6 @@ void TMainForm::CheckBoxUpdClick()
         CloseDemo();
 }
 
-void TMainForm::FillSectionList()
-{
-    ListBoxSections->setUpdatesEnabled(false);
-    const QSignalBlocker quiet(ListBoxSections);
-    ListBoxSections->clear();
-    std::vector<std::string> names;
-    if (SkinFile)
-        names = SkinFile->ReadSections();
-    std::erase(names, latin1(globalInfoSection));
-    std::stable_sort(names.begin(), names.end(),
-                     [](const std::string& a, const std::string& b) { return CompareTextNoCase(a, b) < 0; });
-    ListBoxSections->addItems(latin1Lines(names));
-    ListBoxSections->setUpdatesEnabled(true);
-}
-
-void TMainForm::FillMissedSections()
-{
-    // The standard sections the skin lacks are listed with section management.
-}
-
-void TMainForm::LoadGlobalData()
-{
-    // The global data pages are filled with their controls.
-    UpgradeSkin();
-}
-
 void TMainForm::UpgradeSkin()
 {
     if (!SkinFile || NewSkinMaking)
@@ -697,20 +687,6 @@ void TMainForm::UpgradeSkin()
 }
 
 void TMainForm::TabSheetDirectShow() { TabSheetDirect->TabSheetDirectShow(); }
-
-void TMainForm::ListBoxSectionsClick()
-{
-    const QList<QListWidgetItem*> selected = ListBoxSections->selectedItems();
-    if (selected.isEmpty() || Destroying)
-        return;
-    const QString name = selected.constFirst()->text();
-    WriteSettingNow("CurrentWork", "SkinSection", name);
-    PageLoading = true;
-    CurrentSection = name;
-    PageLoading = false;
-    if (PageControlSection->currentWidget() == TabSheetDirect)
-        TabSheetDirectShow();
-}
 
 void TMainForm::SelectSectionEntry(const QString& name)
 {

@@ -20,7 +20,9 @@ class QTabWidget;
 class QToolButton;
 class TBitmap;
 class TDirectEditPage;
+class TGlobalDataPages;
 class TMemIniFile;
+class TSectionPages;
 class TUpperCaseMemo;
 
 // The editor's main window: the skins menu, the pages that edit the open skin,
@@ -50,8 +52,9 @@ public:
     static QString SkinNameOf(const QAction* item);
     static int SkinMenuColumn(int position);
 
-    // The open skin.
+    // The open skin and its folder.
     void OpenSkin();
+    QString SkinFolder() const;
     void CloseSkin();
     // Every page calls this after it has written an edit into the skin document.
     void SkinChanged();
@@ -68,6 +71,24 @@ public:
     void UpgradeSkin();
     void ListBoxSectionsClick();
     void TabSheetDirectShow();
+    // Section management (defined in Unit1Sections.cpp).
+    void ListBoxMissedSectionsClick();
+    void sComboBox2Change();
+    void sSpeedButton2Click(); // New
+    void sSpeedButton3Click(); // Clone
+    void sSpeedButton4Click(); // Delete
+    void sSpeedButton1Click(); // Clear
+    void sSpeedButton6Click(); // <- Add
+    void sSpeedButton7Click(); // <<- Add all
+    // The "Info" of a section in the standard section list, else its name.
+    QString SectionInfo(const QString& name) const;
+    QString SectionsIniFileName() const;
+    // Fills every property page from the current section.
+    void LoadSectionPages();
+    // Values of the skin document with PARENTCLASS inheritance; "" and -1
+    // while no skin is open.
+    QString ReadSectionValue(const QString& section, const QString& key, const QString& def) const;
+    int ReadSectionInteger(const QString& section, const QString& key, int def) const;
 
     // The live preview link: asks the preview program to reload the published
     // skin (starting it if needed), and to close.
@@ -101,6 +122,10 @@ public:
     bool SkinOpening = false;   // a skin is being opened: edits are not published
     bool NewSkinMaking = false; // "Make new skin" runs: publication neither writes nor notifies
     bool Destroying = false;
+
+    // The section property pages and the global data pages with their controls.
+    std::unique_ptr<TSectionPages> SectionPages;
+    std::unique_ptr<TGlobalDataPages> GlobalPages;
 
     // Menus and actions.
     QMenu* File1;
@@ -160,6 +185,17 @@ public:
     QWidget* TabSheetShadows;
     QCheckBox* CheckBoxMasterOnly;
 
+    // Glow image counts with their reset buttons: the section's on "Info", the
+    // title buttons' on " Glyphs 2 " (made by CreateGlowFields).
+    QLineEdit* ComboSectionGlowing;
+    QToolButton* CheckSectionGlow;
+    QLineEdit* ComboCloseGlowing;
+    QToolButton* CheckCloseGlow;
+    QLineEdit* ComboMaxGlowing;
+    QToolButton* CheckMaxGlow;
+    QLineEdit* ComboMinGlowing;
+    QToolButton* CheckMinGlow;
+
     // "Editor options".
     QWidget* TabSheetOptions;
     TUpperCaseMemo* MemoGlyph;
@@ -195,8 +231,11 @@ private:
     QWidget* CreateOptionsPage();
     void SetUpDialogs();
     QList<OptionList> OptionLists() const;
-    QString SkinFolder() const;
     void SelectSectionEntry(const QString& name);
     void SelectSectionRow(int row);
+    // An input dialog for a section name, upper-cased; an empty name is refused.
+    bool AskSectionName(const QString& caption, const QString& prompt, QString& name);
+    void SelectNewSection(const QString& name);
+    void AddMissedSections(const QStringList& names);
     void WarnNotWritten(const QString& fileName);
 };

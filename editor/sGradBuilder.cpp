@@ -320,12 +320,19 @@ void TGradBuilder::showEvent(QShowEvent* event)
 
 void TGradBuilder::PaintPreview(QWidget* box)
 {
-    TBitmap bitmap(box->width(), box->height());
-    PaintGradient(bitmap, TRect{0, 0, bitmap.Width(), bitmap.Height()}, steps_);
+    QPainter painter(box);
+    PaintGradientPreview(painter, box->rect(), steps_);
+}
+
+void PaintGradientPreview(QPainter& painter, const QRect& rect, const TsGradArray& steps)
+{
+    if (rect.isEmpty())
+        return;
+    TBitmap bitmap(rect.width(), rect.height());
+    PaintGradient(bitmap, TRect{0, 0, bitmap.Width(), bitmap.Height()}, steps);
     const QImage view(bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), qsizetype(bitmap.Stride()),
                       QImage::Format_BGR888);
-    QPainter painter(box);
-    painter.drawImage(0, 0, view);
+    painter.drawImage(rect.topLeft(), view);
 }
 
 void TGradBuilder::ChooseColor(TGradPoint* point)

@@ -5,12 +5,14 @@
 
 #include <QDialog>
 #include <QFrame>
+#include <QRect>
 
 #include <string>
 #include <vector>
 
 class QAction;
 class QGroupBox;
+class QPainter;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -113,3 +115,6 @@ private:
 // value changed: data is then the new gradient text, or "N/A" when the user
 // cleared the gradient (the key is to be deleted).
 bool EditGradient(QWidget* parent, std::string& data);
+
+// Paints the gradient steps over rect, as the builder's preview shows them.
+void PaintGradientPreview(QPainter& painter, const QRect& rect, const TsGradArray& steps);

@@ -25,12 +25,13 @@ void PutChunk(std::vector<std::uint8_t>& out, const char (&type)[5], const std::
     PutBigEndian32(out, std::uint32_t(crc));
 }
 
-// Every row as filter byte 0 and red, green, blue.
-std::vector<std::uint8_t> RawRows(const TBitmap& bitmap)
+// Every row as filter byte 0 and red, green, blue (and alpha).
+std::vector<std::uint8_t> RawRows(const TBitmap& bitmap, bool withAlpha)
 {
     const int bpp = bitmap.BytesPerPixel();
+    const std::size_t channels = withAlpha ? 4 : 3;
     std::vector<std::uint8_t> raw;
-    raw.reserve(std::size_t(bitmap.Height()) * (std::size_t(bitmap.Width()) * 3 + 1));
+    raw.reserve(std::size_t(bitmap.Height()) * (std::size_t(bitmap.Width()) * channels + 1));
     for (int y = 0; y < bitmap.Height(); ++y) {
         raw.push_back(0);
         const std::uint8_t* p = bitmap.ScanLine(y);
@@ -38,6 +39,8 @@ std::vector<std::uint8_t> RawRows(const TBitmap& bitmap)
             raw.push_back(p[2]);
             raw.push_back(p[1]);
             raw.push_back(p[0]);
+            if (withAlpha)
+                raw.push_back(p[3]);
         }
     }
     return raw;
@@ -55,24 +58,26 @@ std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& raw)
 
 } // namespace
 
-std::vector<std::uint8_t> EncodePng(const TBitmap& bitmap)
+std::vector<std::uint8_t> EncodePng(const TBitmap& bitmap, TPngAlpha alpha)
 {
+    const bool withAlpha = alpha == TPngAlpha::Keep && bitmap.PixelFormat() == TPixelFormat::pf32bit;
     static constexpr std::array<std::uint8_t, 8> signature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> out(signature.begin(), signature.end());
     std::vector<std::uint8_t> header;
     PutBigEndian32(header, std::uint32_t(bitmap.Width()));
     PutBigEndian32(header, std::uint32_t(bitmap.Height()));
-    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, filter set 0, not interlaced
+    // 8 bits, RGB (2) or RGBA (6), deflate, filter set 0, not interlaced
+    header.insert(header.end(), {8, std::uint8_t(withAlpha ? 6 : 2), 0, 0, 0});
     PutChunk(out, "IHDR", header);
-    PutChunk(out, "IDAT", Deflate(RawRows(bitmap)));
+    PutChunk(out, "IDAT", Deflate(RawRows(bitmap, withAlpha)));
     PutChunk(out, "IEND", {});
     return out;
 }
 
-std::string SavePngFile(const std::string& fileName, const TBitmap& bitmap)
+std::string SavePngFile(const std::string& fileName, const TBitmap& bitmap, TPngAlpha alpha)
 {
     if (bitmap.Empty())
         return "cannot write an empty image to " + fileName;
-    const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
+    const std::vector<std::uint8_t> bytes = EncodePng(bitmap, alpha);
     return WriteFileSafely(fileName, bytes.data(), bytes.size());
 }

@@ -28,6 +28,8 @@ public:
 
     // Message box captioned "Warning" with the button OK.
     virtual void Warning(const QString& text) = 0;
+    // Message box captioned "Error" with the button OK.
+    virtual void Error(const QString& text) = 0;
     // Message box captioned "Confirm" with Yes and No; true for Yes.
     virtual bool Confirm(const QString& text) = 0;
     // One-line input; value holds the initial text and, when confirmed, the answer.

@@ -48,6 +48,11 @@ void QtDialogs::Warning(const QString& text)
     QMessageBox::warning(dialogParent(), QStringLiteral("Warning"), text, QMessageBox::Ok);
 }
 
+void QtDialogs::Error(const QString& text)
+{
+    QMessageBox::critical(dialogParent(), QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
 bool QtDialogs::Confirm(const QString& text)
 {
     return QMessageBox::question(dialogParent(), QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No)

@@ -8,6 +8,7 @@ class QtDialogs : public Dialogs
 {
 public:
     void Warning(const QString& text) override;
+    void Error(const QString& text) override;
     bool Confirm(const QString& text) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
     std::optional<QString> SelectFolder(const QString& caption, const QString& startFolder) override;

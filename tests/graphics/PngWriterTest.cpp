@@ -43,6 +43,32 @@ TEST(PngWriter, WritesRgbRowsThatReadersGetBackExactly)
     }
 }
 
+TEST(PngWriter, KeepsTheAlphaOfA32BitBitmapWhenAsked)
+{
+    TBitmap bitmap = Sample(TPixelFormat::pf32bit);
+    SetPixel(bitmap, 1, 1, 0x00123456); // fully transparent keeps its colour bytes too
+    const std::vector<std::uint8_t> bytes = EncodePng(bitmap, TPngAlpha::Keep);
+    ASSERT_GT(bytes.size(), 33u);
+    EXPECT_EQ(bytes[25], 6) << "8-bit RGBA";
+
+    TPNGGraphic ours;
+    ours.LoadFromMemory(bytes.data(), bytes.size());
+    ASSERT_EQ(ours.Bitmap().PixelFormat(), TPixelFormat::pf32bit);
+    QImage qt;
+    ASSERT_TRUE(qt.loadFromData(bytes.data(), int(bytes.size()), "PNG"));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            EXPECT_EQ(Pixel(ours.Bitmap(), x, y), Pixel(bitmap, x, y));
+            const QRgb q = qt.pixel(x, y);
+            EXPECT_EQ(TColor(qAlpha(q)) << 24, Pixel(bitmap, x, y) & 0xFF000000);
+            if (qAlpha(q) != 0) {
+                EXPECT_EQ(RGBColor(qRed(q), qGreen(q), qBlue(q)), Pixel(bitmap, x, y) & 0xFFFFFF);
+            }
+        }
+    // A 24-bit bitmap has no alpha to keep.
+    EXPECT_EQ(EncodePng(Sample(TPixelFormat::pf24bit), TPngAlpha::Keep)[25], 2);
+}
+
 TEST(PngWriter, SavesThroughATemporaryFileAndRefusesAnEmptyImage)
 {
     TestFolder dir;

@@ -47,6 +47,11 @@ void ScriptedDialogs::Warning(const QString& text)
     asked_.push_back({Kind::Warning, QStringLiteral("Warning"), text, {}, {}});
 }
 
+void ScriptedDialogs::Error(const QString& text)
+{
+    asked_.push_back({Kind::Error, QStringLiteral("Error"), text, {}, {}});
+}
+
 bool ScriptedDialogs::Confirm(const QString& text)
 {
     return answer({Kind::Confirm, QStringLiteral("Confirm"), text, {}, {}}).accepted;

@@ -8,18 +8,19 @@
 
 // The Dialogs service of tests: it records every question the program asks
 // and answers from a queue the test fills beforehand. A question with no
-// queued answer is cancelled (No for confirmations); warnings need no answer.
+// queued answer is cancelled (No for confirmations); warnings and errors need
+// no answer.
 // Constructing one installs it for the whole program; destroying it puts the
 // previous service back.
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Warning, Confirm, InputQuery, SelectFolder, OpenFile, SaveFile, SelectColor };
+    enum class Kind { Warning, Error, Confirm, InputQuery, SelectFolder, OpenFile, SaveFile, SelectColor };
 
     struct Question
     {
         Kind kind;
-        QString caption;     // dialog caption or title ("Warning", "Confirm" for message boxes)
+        QString caption;     // dialog caption or title ("Warning", "Error", "Confirm" for message boxes)
         QString text;        // message, or prompt of an input query
         QString value;       // initial text of an input query, start folder, or initial file name
         FileDialogOptions file; // open and save dialogs
@@ -46,6 +47,7 @@ public:
     std::size_t pendingAnswers() const { return answers_.size(); }
 
     void Warning(const QString& text) override;
+    void Error(const QString& text) override;
     bool Confirm(const QString& text) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
     std::optional<QString> SelectFolder(const QString& caption, const QString& startFolder) override;

@@ -122,4 +122,14 @@ TEST(SkinTool, UnloadableSkinsAndWrongUsage)
     EXPECT_EQ(runVespira({"check", "a", "b"}).exitCode, 2);
 }
 
+TEST(SkinTool, CheckFindsNothingToFixInTheBuiltInSkins)
+{
+    for (const char* skin : {"/data/Skins/Vespira Light", "/data/Skins/Vespira Dark", "/data/InternalSkins/VespiraLight.vpk",
+                             "/data/InternalSkins/VespiraDark.vpk"}) {
+        const SkinToolRun run = runVespira({"check", QStringLiteral(VESPIRA_SOURCE_DIR) + skin});
+        EXPECT_EQ(run.exitCode, 0) << skin;
+        EXPECT_EQ(run.out.toStdString() + run.err.toStdString(), "") << skin;
+    }
+}
+
 } // namespace
