@@ -1,5 +1,7 @@
 #include "graphics/ovFastAccess.h"
 
+#include "graphics/WidestVectors.h"
+
 #include <algorithm>
 
 TovFast24 SharedFast24;
@@ -69,15 +71,6 @@ struct BlendRows
     std::ptrdiff_t DestStride;
     std::ptrdiff_t SourceStride;
 };
-
-// On x86-64 the kernel is also built for 256-bit vector units and picked when
-// the program loads if the processor has them (measured faster here than the
-// 512-bit build).
-#if defined(__x86_64__) && defined(__GNUC__)
-#define WIDEST_VECTORS __attribute__((target_clones("avx2", "default")))
-#else
-#define WIDEST_VECTORS
-#endif
 
 static inline void BlendRowApart(std::uint8_t* __restrict destination, const std::uint8_t* __restrict source,
                                  int bytes, std::uint8_t weight)

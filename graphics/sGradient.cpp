@@ -6,6 +6,16 @@
 #include <cstring>
 #include <utility>
 
+// Rounds in the current rounding mode (to nearest, ties to even) and clamps to
+// 0..255, as clamping std::nearbyint(value) would, without a library call per
+// channel: adding 2^23 to a value in [0, 255] leaves no fraction bits, so the
+// addition itself rounds, and subtracting it again is exact.
+static std::uint8_t RoundToByte(float value)
+{
+    const float clamped = std::min(std::max(value, 0.0f), 255.0f);
+    return std::uint8_t((clamped + 0x1p23f) - 0x1p23f);
+}
+
 // The colour of a run between two boundaries: starts at Color1 and moves
 // towards Color2 by increments computed in double precision, while the running
 // values are kept in single precision, as the painted bytes depend on it.
@@ -24,7 +34,7 @@ public:
     void Current(std::uint8_t pixel[3]) const
     {
         for (int c = 0; c < 3; ++c)
-            pixel[c] = std::uint8_t(std::clamp(std::nearbyint(value_[c]), 0.0f, 255.0f));
+            pixel[c] = RoundToByte(value_[c]);
     }
     void Advance()
     {
@@ -39,8 +49,8 @@ private:
 
 static void FillRow(std::uint8_t* row, int left, int right, const std::uint8_t pixel[3])
 {
-    for (std::uint8_t* p = row + left * 3; p < row + right * 3; p += 3)
-        std::memcpy(p, pixel, 3);
+    for (int x = left; x < right; ++x)
+        std::memcpy(row + x * 3, pixel, 3);
 }
 
 static std::uint32_t PercentOf(const GradientStep& step)

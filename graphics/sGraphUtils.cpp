@@ -103,6 +103,12 @@ struct ChannelTables
     std::array<std::array<std::uint8_t, 256>, 3> table;
 };
 
+void RepeatRowStart(std::uint8_t* row, std::size_t period, std::size_t bytes)
+{
+    for (std::size_t done = period; done < bytes; done *= 2)
+        std::memcpy(row + done, row, std::min(done, bytes - done));
+}
+
 // Fills the first row pixel by pixel and copies it to the others.
 static void FillClippedRGB(TBitmap& target, const TRect& rect, TColor rgb)
 {

@@ -4,6 +4,7 @@
 #include "graphics/TColor.h"
 #include "graphics/TRect.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // Skin-image pixels whose blue, green and red equal this colour are transparent:
@@ -32,6 +33,10 @@ bool ClipCopy(TPoint& at, TRect& from, const TBitmap& source, const TBitmap& des
 TColor MixColor(TColor c1, TColor c2, double k);
 // Each channel is (a * 127 + b * 129) div 256.
 TColor AverageColor(TColor a, TColor b);
+
+// Fills bytes of a row by repeating its first `period` bytes (period > 0),
+// doubling the copied part each step.
+void RepeatRowStart(std::uint8_t* row, std::size_t period, std::size_t bytes);
 
 // Targets of the following three may be 24- or 32-bit (a brush leaves alpha 0);
 // the colour goes through ColorToRGB; everything is clipped to the bitmaps.

@@ -132,21 +132,44 @@ bool Contains(const TBitmap& bitmap, const TRect& r)
     return r.Left >= 0 && r.Top >= 0 && r.Right <= bitmap.Width() && r.Bottom <= bitmap.Height();
 }
 
-// Plain tiles. Inside both bitmaps only the first row of tiles is copied piece
-// by piece; every later row repeats the row one tile height above it.
+// Copies the n bytes of a row to another row. The side edges of a frame are a
+// few pixels wide and copied row by row, where a library call per row costs
+// more than the copy: from 8 to 32 bytes two overlapping fixed-size copies
+// cover the row inline.
+void CopyRowBytes(std::uint8_t* __restrict to, const std::uint8_t* __restrict from, std::size_t n)
+{
+    if (n >= 16 && n <= 32) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8 && n < 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else {
+        std::memcpy(to, from, n);
+    }
+}
+
+// Plain tiles. Inside both bitmaps only the first tile is copied; its rows
+// are repeated along the area, and every later row repeats the row one tile
+// height above it.
 void TileBlock(TBitmap& target, const TRect& area, const TBitmap& source, const TRect& srcRect)
 {
-    auto piece = [&](const TRect& d, const TRect& s) { CopyBitmapRect(target, d, source, s); };
-    const int th = srcRect.Height();
-    if (!Contains(target, area) || !Contains(source, srcRect) || th <= 0 || area.Height() <= th) {
-        Tile(area, srcRect, piece);
+    const int tw = srcRect.Width(), th = srcRect.Height();
+    if (!Contains(target, area) || !Contains(source, srcRect) || tw <= 0 || th <= 0) {
+        Tile(area, srcRect, [&](const TRect& d, const TRect& s) { CopyBitmapRect(target, d, source, s); });
         return;
     }
-    Tile(TRect{area.Left, area.Top, area.Right, area.Top + th}, srcRect, piece);
+    if (area.Width() <= 0 || area.Height() <= 0)
+        return;
+    const int firstWidth = std::min(tw, area.Width()), firstRows = std::min(th, area.Height());
+    CopyBitmapRect(target, Sized(area.Left, area.Top, firstWidth, firstRows), source,
+                   Sized(srcRect.Left, srcRect.Top, firstWidth, firstRows));
     const int bpp = target.BytesPerPixel();
     const std::size_t bytes = std::size_t(area.Width()) * bpp;
+    for (int y = area.Top; y < area.Top + firstRows; ++y)
+        RepeatRowStart(target.ScanLine(y) + area.Left * bpp, std::size_t(tw) * bpp, bytes);
     for (int y = area.Top + th; y < area.Bottom; ++y)
-        std::memcpy(target.ScanLine(y) + area.Left * bpp, target.ScanLine(y - th) + area.Left * bpp, bytes);
+        CopyRowBytes(target.ScanLine(y) + area.Left * bpp, target.ScanLine(y - th) + area.Left * bpp, bytes);
 }
 
 // The band widths of a frame drawn into a smaller size: half the excess comes

@@ -2,6 +2,7 @@
 
 #include "engine/sSkinManager.h"
 #include "graphics/sGradient.h"
+#include "graphics/WidestVectors.h"
 #include "graphics/sGraphUtils.h"
 #include "render/sBitmapCopy.h"
 #include "render/sMaskPaint.h"
@@ -177,13 +178,6 @@ bool RowsAreUniform(const TStateValues& v)
     return v.IP == 0 && (v.GP == 0 || !v.Steps || v.Steps->empty() || v.Steps->front().Mode == 0);
 }
 
-// Fills bytes of a row with its first three bytes, doubling the copied part each step.
-void RepeatPixel(std::uint8_t* row, std::size_t bytes)
-{
-    for (std::size_t done = 3; done < bytes; done *= 2)
-        std::memcpy(row + done, row, std::min(done, bytes - done));
-}
-
 // BlendByWeight(parent, own, weight) = (parent * weight + own * (255 - weight)
 // + 127) div 256 with the own part constant along a row of one colour. The
 // row is worked on as 16-bit words holding two bytes each, so no byte needs
@@ -195,36 +189,37 @@ void RepeatPixel(std::uint8_t* row, std::size_t bytes)
 typedef std::uint16_t TWords __attribute__((vector_size(64), aligned(2)));
 constexpr std::size_t GroupBytes = 3 * sizeof(TWords);
 
+// The byte at offset b of a group belongs to channel b mod 3, so the even
+// bytes of vector v start at phase (v * 64) mod 3 and the odd ones one
+// further on; along a vector the phase moves by two per word. Three vectors
+// of own parts, one per starting phase, serve both halves of all three
+// vectors of a group.
 struct TOwnPart
 {
-    TWords Low[3];  // of the even bytes of each vector of a group
-    TWords High[3]; // of the odd bytes
+    TWords Phase[3]; // word j: the own part of channel (phase + 2 * j) mod 3
 };
 
-// On x86-64 the row kernels are also built for wider vector units and the best
-// one for the running processor is picked when the program loads.
-#if defined(__x86_64__) && defined(__GNUC__)
-#define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#else
-#define WIDEST_VECTORS
-#endif
+constexpr std::size_t LowPhase(std::size_t v)
+{
+    return v * sizeof(TWords) % 3;
+}
 
-// Lane selectors: 1 in the words of a group's vector v whose even (Low) or
-// odd (High) byte belongs to channel c, else 0. Made once.
+constexpr std::size_t HighPhase(std::size_t v)
+{
+    return (v * sizeof(TWords) + 1) % 3;
+}
+
+// Lane selectors: 1 in the words of phase k that belong to channel c, else 0. Made once.
 struct TChannelLanes
 {
-    TWords Low[3][3]; // [vector][channel]
-    TWords High[3][3];
+    TWords Lanes[3][3]; // [phase][channel]
 
     TChannelLanes()
     {
-        for (std::size_t v = 0; v < 3; ++v)
+        for (std::size_t k = 0; k < 3; ++k)
             for (std::size_t c = 0; c < 3; ++c)
-                for (std::size_t j = 0; j < sizeof(TWords) / 2; ++j) {
-                    const std::size_t at = v * sizeof(TWords) + 2 * j;
-                    Low[v][c][j] = at % 3 == c;
-                    High[v][c][j] = (at + 1) % 3 == c;
-                }
+                for (std::size_t j = 0; j < sizeof(TWords) / 2; ++j)
+                    Lanes[k][c][j] = (k + 2 * j) % 3 == c;
     }
 };
 
@@ -235,10 +230,8 @@ WIDEST_VECTORS TOwnPart OwnPart(const std::uint8_t* bgr, std::uint16_t weight)
     for (int c = 0; c < 3; ++c)
         own[c] = std::uint16_t(bgr[c] * (255 - weight) + 127);
     TOwnPart part;
-    for (std::size_t v = 0; v < 3; ++v) {
-        part.Low[v] = lanes.Low[v][0] * own[0] + lanes.Low[v][1] * own[1] + lanes.Low[v][2] * own[2];
-        part.High[v] = lanes.High[v][0] * own[0] + lanes.High[v][1] * own[1] + lanes.High[v][2] * own[2];
-    }
+    for (std::size_t k = 0; k < 3; ++k)
+        part.Phase[k] = lanes.Lanes[k][0] * own[0] + lanes.Lanes[k][1] * own[1] + lanes.Lanes[k][2] * own[2];
     return part;
 }
 
@@ -248,18 +241,20 @@ inline void BlendGroup(std::uint8_t* target, const std::uint8_t* under, const TO
     for (std::size_t v = 0; v < 3; ++v) {
         TWords x;
         std::memcpy(&x, under + v * sizeof x, sizeof x);
-        const TWords low = ((x & 0xFF) * weight + part.Low[v]) >> 8;
-        const TWords high = ((x >> 8) * weight + part.High[v]) & 0xFF00;
+        const TWords low = ((x & 0xFF) * weight + part.Phase[LowPhase(v)]) >> 8;
+        const TWords high = ((x >> 8) * weight + part.Phase[HighPhase(v)]) & 0xFF00;
         x = low | high;
         std::memcpy(target + v * sizeof x, &x, sizeof x);
     }
 }
 
-// target = BlendByWeight(under, own, weight) byte by byte; under may be
-// target. A row's rest after its last whole group is taken from one more
-// group ending at the row's end (rows are whole pixels, so it meets the same
-// own parts), worked out before anything is written; a row shorter than a
-// group goes through a group-sized buffer.
+// target = BlendByWeight(under, own, weight) byte by byte; under is either
+// target itself or apart from it. A row's rest after its last whole group is
+// taken from one more group ending at the row's end (rows are whole pixels,
+// so it meets the same own parts). Apart, that group is blended last, giving
+// the bytes it shares with the group before the same values again; in place,
+// it is worked out into a buffer before anything is written. A row shorter
+// than a group goes through a group-sized buffer.
 WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t* under, const TOwnPart& part,
                                        std::size_t bytes, std::uint16_t weight)
 {
@@ -272,11 +267,18 @@ WIDEST_VECTORS void BlendRowWithColour(std::uint8_t* target, const std::uint8_t*
         return;
     }
     const std::size_t lastStart = bytes - GroupBytes;
-    BlendGroup(last, under + lastStart, part, weight);
+    const bool inPlace = under == target;
+    if (inPlace)
+        BlendGroup(last, under + lastStart, part, weight);
     std::size_t i = 0;
     for (; i + GroupBytes <= bytes; i += GroupBytes)
         BlendGroup(target + i, under + i, part, weight);
-    std::memcpy(target + i, last + (i - lastStart), bytes - i);
+    if (i == bytes)
+        return;
+    if (inPlace)
+        std::memcpy(target + i, last + (i - lastStart), bytes - i);
+    else
+        BlendGroup(target + lastStart, under + lastStart, part, weight);
 }
 
 // The parent's block for the rectangle, when it lies whole in a 24-bit bitmap
@@ -315,7 +317,7 @@ void ComposeUniformRows(const TsSkinManager& skin, const TStateValues& v, const 
         const std::uint8_t* under = parent ? parent->ScanLine(at.Y + y) + at.X * 3 : row;
         if (!blend) {
             std::memcpy(row, colour, 3);
-            RepeatPixel(row, bytes);
+            RepeatRowStart(row, 3, bytes);
         } else if (!mix) {
             std::memmove(row, under, bytes);
         } else {

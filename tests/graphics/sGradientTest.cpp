@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 static GradientStep Step(TColor color1, TColor color2, std::uint32_t percent, std::int32_t mode = 0)
 {
@@ -182,4 +185,48 @@ TEST(PaintGradient, TheRectangleIsClippedToTheBitmap)
         EXPECT_EQ(Pixel(bitmap, 0, y), Gray(std::uint8_t(10 * y)));
         EXPECT_EQ(Pixel(bitmap, 3, y), clWhite);
     }
+}
+
+// The colour at each position of a single step painted over `span` + 1
+// positions, worked out the plain way: single-precision running values, the
+// double-precision increments, and the library's round-to-nearest per channel.
+static std::vector<TColor> RunningColours(TColor from, TColor to, int span)
+{
+    float value[3] = {float(GetBValue(from)), float(GetGValue(from)), float(GetRValue(from))};
+    const double increment[3] = {(double(GetBValue(to)) - GetBValue(from)) / span,
+                                 (double(GetGValue(to)) - GetGValue(from)) / span,
+                                 (double(GetRValue(to)) - GetRValue(from)) / span};
+    std::vector<TColor> colours;
+    for (int i = 0; i <= span; ++i) {
+        std::uint8_t bgr[3];
+        for (int c = 0; c < 3; ++c) {
+            bgr[c] = std::uint8_t(std::clamp(std::nearbyint(value[c]), 0.0f, 255.0f));
+            value[c] = float(value[c] + increment[c]);
+        }
+        colours.push_back(RGBColor(bgr[2], bgr[1], bgr[0]));
+    }
+    return colours;
+}
+
+TEST(PaintGradient, EveryRowAndColumnMatchesTheLibraryRoundingOfTheRunningValues)
+{
+    // Extremes, neighbours and uneven mixes, both ways, over many spans: any
+    // rounding that differs from the library's on a single value shows here.
+    const std::pair<TColor, TColor> pairs[] = {
+        {clBlack, clWhite}, {clWhite, clBlack}, {RGBColor(250, 250, 252), RGBColor(210, 215, 225)},
+        {RGBColor(7, 11, 3), RGBColor(10, 0, 10)}, {RGBColor(0, 128, 255), RGBColor(255, 127, 0)},
+        {RGBColor(1, 2, 3), RGBColor(2, 3, 4)}, {RGBColor(99, 200, 13), RGBColor(98, 201, 250)},
+    };
+    for (const auto& [from, to] : pairs)
+        for (int size = 2; size <= 700; size += size < 40 ? 1 : 37) {
+            SCOPED_TRACE(testing::Message() << std::hex << from << " to " << to << std::dec << " over " << size);
+            const std::vector<TColor> expected = RunningColours(from, to, size - 1);
+            TBitmap column(1, size), row(size, 1);
+            PaintGradient(column, TRect{0, 0, 1, size}, {Step(from, to, 100, 0)});
+            PaintGradient(row, TRect{0, 0, size, 1}, {Step(from, to, 100, 1)});
+            for (int i = 0; i < size; ++i) {
+                ASSERT_EQ(Pixel(column, 0, i), expected[std::size_t(i)]) << "row " << i;
+                ASSERT_EQ(Pixel(row, i, 0), expected[std::size_t(i)]) << "column " << i;
+            }
+        }
 }

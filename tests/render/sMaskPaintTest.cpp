@@ -44,6 +44,35 @@ TEST_F(MaskPaint, EdgesAreTiledAndTheLastPieceIsCutFromTheTopOfTheSource)
     EXPECT_EQ(Column(target, 3), Column(target, 0));
 }
 
+TEST_F(MaskPaint, EdgesOfAnyWidthRepeatEveryPixelOfTheirTile)
+{
+    // Side bands from one pixel to wider than 32 bytes, each pixel of the
+    // picture distinct; 19 middle rows over a tile of 4 end on a cut tile.
+    for (int band : {1, 2, 3, 5, 6, 10, 11, 12}) {
+        SCOPED_TRACE(testing::Message() << "band " << band);
+        const int pictureWidth = 2 * band + 2;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < pictureWidth; ++x)
+                SetPixel(master(), x, y, RGBColor(std::uint8_t(x * 9), std::uint8_t(y * 30), std::uint8_t(band)));
+        const int border = addMask({0, 0, pictureWidth, 8}, 1, 0, 0, band, 2, band, 2);
+        const int width = pictureWidth + 3;
+        TBitmap target = Solid(width, 23, Paper);
+        PaintBorderMask(target, {0, 0, width, 23}, false, false, 0, mask(border), NoBackground);
+        for (int y = 2; y < 21; ++y)
+            for (int x = 0; x < band; ++x) {
+                const int from = 2 + (y - 2) % 4;
+                ASSERT_EQ(Pixel(target, x, y), Pixel(master(), x, from)) << x << "," << y;
+                ASSERT_EQ(Pixel(target, width - band + x, y), Pixel(master(), pictureWidth - band + x, from))
+                    << x << "," << y;
+            }
+        for (int y = 0; y < 2; ++y) // the top band: a tile 2 wide over 5 columns ends cut
+            for (int x = band; x < width - band; ++x)
+                ASSERT_EQ(Pixel(target, x, y), Pixel(master(), band + (x - band) % 2, y)) << x << "," << y;
+        EXPECT_EQ(Pixel(target, band, 10), Paper);
+        EXPECT_EQ(Pixel(target, width - band - 1, 10), Paper);
+    }
+}
+
 TEST_F(MaskPaint, StateBeyondTheLastFrameDrawsTheLastFrameAndActiveOnlySkipsStateZero)
 {
     paint({0, 20, 4, 24}, Red);

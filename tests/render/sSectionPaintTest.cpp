@@ -98,7 +98,7 @@ TEST_F(SectionPaint, TransparentGradientEqualsParentCopyThenBlendOfTheGradient)
         {RGBColor(0, 20, 250), RGBColor(250, 200, 0), 60, 0, 0}, {RGBColor(250, 200, 0), RGBColor(10, 10, 10), 40, 0, 0}};
     // Narrow and wide (whole blocks of the row kernel and a rest); the parent's
     // block whole inside its bitmap, cut at its right edge, and the target itself.
-    for (int width : {7, 64, 75}) {
+    for (int width : {2, 7, 63, 64, 65, 75, 128, 129, 400}) {
         TBitmap parent = PositionParent(width + 5, 12);
         for (const TPoint offset : {TPoint{1, 1}, TPoint{width, 2}}) {
             const TBitmap expected = ParentThenGradient(parent, offset, width, 9, steps);
