@@ -21,7 +21,7 @@ std::string le32(std::uint32_t v)
     return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
 }
 
-struct BmpSpec
+struct BmpLayout
 {
     int width = 3;
     int height = 2;
@@ -35,7 +35,7 @@ struct BmpSpec
 };
 
 // Builds the bytes of a BMP file by hand, field by field.
-std::string bmpFile(const BmpSpec& s)
+std::string bmpFile(const BmpLayout& s)
 {
     std::string info;
     if (s.infoSize == 12) {
@@ -104,7 +104,7 @@ const std::string Expected = "0000FF 00FF00 FF0000/FFFFFF 000000 FFFFFF";
 
 TEST(BmpReader, EveryDepthAndOrientationGivesTheSamePixels)
 {
-    struct Case { const char* name; BmpSpec spec; TBmpAlpha alpha; std::string expected; };
+    struct Case { const char* name; BmpLayout layout; TBmpAlpha alpha; std::string expected; };
     const Case cases[] = {
         {"1 bit", {3, 2, 1, 0, {0x000000, 0xFFFFFF}, bytes({0x60, 0, 0, 0, 0xA0, 0, 0, 0})}, TBmpAlpha::Drop,
          "FFFFFF 000000 FFFFFF/000000 FFFFFF FFFFFF"},
@@ -138,11 +138,11 @@ TEST(BmpReader, EveryDepthAndOrientationGivesTheSamePixels)
          "0000FF 000000"},
     };
     for (const Case& c : cases) {
-        BmpSpec spec = c.spec;
-        if (spec.colorsUsed != 0)
-            spec.palette.resize(spec.colorsUsed);
+        BmpLayout layout = c.layout;
+        if (layout.colorsUsed != 0)
+            layout.palette.resize(layout.colorsUsed);
         try {
-            EXPECT_EQ(pixelRows(read(bmpFile(spec), c.alpha)), c.expected) << c.name;
+            EXPECT_EQ(pixelRows(read(bmpFile(layout), c.alpha)), c.expected) << c.name;
         } catch (const EInvalidGraphic& e) {
             ADD_FAILURE() << c.name << ": " << e.what();
         }
