@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev
   clang libclang-rt-14-dev
+  fonts-dejavu-core
   xvfb xauth
 )
 
